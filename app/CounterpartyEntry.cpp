@@ -1,0 +1,34 @@
+#include "CounterpartyEntry.h"
+
+namespace qnr {
+
+QString counterpartyEntry(const QString& name, const QString& id)
+{
+    return (name + QStringLiteral(" (") + id + QStringLiteral(")")).trimmed();
+}
+
+QString counterpartyEntryWithDash(const QString& name, const QString& id)
+{
+    return (name + QStringLiteral(" - (") + id + QStringLiteral(")")).trimmed();
+}
+
+CounterpartyParse parseCounterpartyEntry(const QString& text)
+{
+    CounterpartyParse result;
+    const qsizetype open = text.indexOf(QLatin1Char('('));
+    if (open < 0) {
+        result.error = CounterpartyMessages::openingBracketMissing();
+        return result;
+    }
+    // A ")" before the "(" would give a negative length; only one after it counts.
+    const qsizetype close = text.indexOf(QLatin1Char(')'), open + 1);
+    if (close < 0) {
+        result.error = CounterpartyMessages::closingBracketMissing();
+        return result;
+    }
+    result.id = text.mid(open + 1, close - open - 1);
+    result.name = text.left(open);
+    return result;
+}
+
+} // namespace qnr

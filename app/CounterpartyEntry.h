@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace qnr {
+
+// The text a counterparty combo shows for one Logs row: "name (id)", or with the
+// wider separator "name - (id)".
+QString counterpartyEntry(const QString& name, const QString& id);
+QString counterpartyEntryWithDash(const QString& name, const QString& id);
+
+struct CounterpartyParse {
+    QString id;   // between the first "(" and the first ")" after it
+    QString name; // before the first "("
+    // Empty on success, else the message the combo shows.
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+CounterpartyParse parseCounterpartyEntry(const QString& text);
+
+namespace CounterpartyMessages {
+inline QString openingBracketMissing()
+{
+    return QStringLiteral("Δεν βρέθηκε.");
+}
+inline QString closingBracketMissing()
+{
+    return QStringLiteral("String2 not found.");
+}
+} // namespace CounterpartyMessages
+
+} // namespace qnr

@@ -1,0 +1,73 @@
+#include "MainLibrary.h"
+
+#include "AppInfo.h"
+#include "frmSqlConnection.h"
+
+#include <QWidget>
+
+namespace qnr {
+
+MainLibrary::MainLibrary(Services services, QString programFolder, QTextStream& errorOutput)
+    : m_services(services)
+    , m_programFolder(std::move(programFolder))
+    , m_errorOutput(errorOutput)
+    , m_connections(std::make_unique<AppConnections>())
+{
+}
+
+MainLibrary::~MainLibrary()
+{
+    // Windows may still refer to the connections.
+    m_firstWindow.reset();
+}
+
+void MainLibrary::setFirstWindow(std::unique_ptr<QWidget> window)
+{
+    m_firstWindow = std::move(window);
+}
+
+bool MainLibrary::Main()
+{
+    const QString configPath = configPathIn(m_programFolder);
+    if (!ensureConfigFile(configPath)) {
+        m_services.dialogs.message(QStringLiteral("The configuration file %1 could not be written.").arg(configPath),
+                                   applicationTitle(), MessageIcon::Critical);
+        return false;
+    }
+    m_settings = readSettings(configPath);
+
+    const OpenOutcome outcome = OpenConnections(m_settings, *m_connections, m_programFolder);
+    switch (outcome.next) {
+    case StartStep::ShowLogin:
+        if (m_loginStarter)
+            return m_loginStarter(*this);
+        m_errorOutput << "QuinorERP: the connections are open; this build has no login window yet.\n";
+        m_errorOutput.flush();
+        return false;
+    case StartStep::NoWindow:
+        m_errorOutput << "QuinorERP: no database is enabled. Set Escape=1 in section [General] of " << configPath
+                      << " (and Lomag=1 for the warehouse database), fill in section [rIduza Terminal Settings],"
+                         " then start the program again.\n";
+        if (outcome.error)
+            m_errorOutput << "QuinorERP: the Visual Office connection was refused as well: "
+                          << outcome.error->description << "\n";
+        m_errorOutput.flush();
+        return false;
+    case StartStep::ShowConnectionSettings: {
+        m_services.dialogs.message(connectionRefusedMessage(*outcome.error), applicationTitle(),
+                                   MessageIcon::Critical);
+        auto window = std::make_unique<frmSqlConnection>(m_settings, *m_connections, m_services.dialogs,
+                                                         m_programFolder, m_endProgram);
+        window->show();
+        m_firstWindow = std::move(window);
+        return true;
+    }
+    case StartStep::Fail:
+        m_services.dialogs.message(outcome.error ? outcome.error->description : QStringLiteral("Start-up failed."),
+                                   applicationTitle(), MessageIcon::Critical);
+        return false;
+    }
+    return false;
+}
+
+} // namespace qnr

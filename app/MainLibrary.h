@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Connections.h"
+#include "Services.h"
+#include "Settings.h"
+
+#include <QTextStream>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace qnr {
+
+// Start-up: Config.ini (written when missing), the settings, the connections, the
+// first window. Owns what lives for the whole run.
+class MainLibrary {
+public:
+    // Shows the login window on open connections; returns false when it showed none.
+    using LoginStarter = std::function<bool(MainLibrary&)>;
+
+    MainLibrary(Services services, QString programFolder, QTextStream& errorOutput);
+    ~MainLibrary();
+
+    void setLoginStarter(LoginStarter starter) { m_loginStarter = std::move(starter); }
+    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+
+    // True when a window was shown and the event loop should run.
+    bool Main();
+
+    const AppSettings& settings() const { return m_settings; }
+    AppConnections& connections() { return *m_connections; }
+    Services& services() { return m_services; }
+    const QString& programFolder() const { return m_programFolder; }
+    QWidget* firstWindow() const { return m_firstWindow.get(); }
+    void setFirstWindow(std::unique_ptr<QWidget> window);
+
+private:
+    Services m_services;
+    QString m_programFolder;
+    QTextStream& m_errorOutput;
+    AppSettings m_settings;
+    std::unique_ptr<AppConnections> m_connections;
+    std::unique_ptr<QWidget> m_firstWindow;
+    LoginStarter m_loginStarter;
+    std::function<void()> m_endProgram;
+};
+
+} // namespace qnr

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QSqlDatabase;
+
+namespace qnr::data {
+
+// Gives an open embedded database the server's comparison rules: the collation
+// QNR_CI (letter case ignored, Greek included; trailing blanks ignored) and a LIKE
+// that ignores letter case beyond ASCII. Returns an error text on failure.
+std::optional<QString> installSqliteExtensions(QSqlDatabase& db);
+
+// The LIKE of the server for % and _ and [...] classes, letter case ignored.
+bool likeMatches(const QString& text, const QString& pattern, QChar escape = QChar());
+
+// Compares two texts as the server's case-insensitive collation does.
+int compareCaseInsensitive(const QString& a, const QString& b);
+
+} // namespace qnr::data
