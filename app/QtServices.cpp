@@ -33,7 +33,12 @@ Answer QtDialogs::message(const QString& text, const QString& caption, MessageIc
                           Answer defaultAnswer)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setText(text);
+    // Messages break lines with CR or CR LF, as the program has always written them.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(caption);
     switch (icon) {
     case MessageIcon::None:

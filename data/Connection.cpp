@@ -67,6 +67,17 @@ QString odbcConnectionString(const ConnectionOptions& options)
 
 Connection::Connection(const QString& name) : m_name(name) {}
 
+std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeError* error) const
+{
+    auto second = std::make_unique<Connection>(name);
+    MaybeError result = second->open(m_options);
+    if (error)
+        *error = result;
+    if (result)
+        return nullptr;
+    return second;
+}
+
 Connection::~Connection()
 {
     close();
@@ -103,6 +114,8 @@ MaybeError Connection::open(const ConnectionOptions& options)
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
         return DbError::statement(QStringLiteral("The ODBC driver of Qt (QODBC) is not installed."));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
+    // Ids of 14 digits and amounts come back as numbers, not as text.
+    db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     db.setDatabaseName(odbcConnectionString(options));
     db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
                              .arg(options.timeoutSeconds));
@@ -145,6 +158,12 @@ QueryResult Connection::select(const QString& sql) const
         return result;
     }
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (m_options.engine == Engine::Sqlite) {
+        // Straight through the engine: QSqlQuery would cost a second copy of every cell.
+        if (auto error = selectSqlite(db, engineText(sql), result.rows))
+            result.error = DbError::statement(*error);
+        return result;
+    }
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(engineText(sql))) {

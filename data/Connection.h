@@ -7,6 +7,7 @@
 #include <QPair>
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <optional>
 
 namespace qnr::data {
@@ -49,6 +50,9 @@ public:
     const QString& name() const { return m_name; }
 
     MaybeError open(const ConnectionOptions& options);
+    // A short-lived second connection to the same database, for work that must run
+    // in a transaction of its own.
+    std::unique_ptr<Connection> openSecond(const QString& name, MaybeError* error = nullptr) const;
     void close();
     bool isOpen() const;
     Engine engine() const { return m_options.engine; }

@@ -33,14 +33,11 @@ QString variantToText(const QVariant& value)
             return QString::number(qint64(d));
         return QString::number(d, 'g', 15);
     }
-    case QMetaType::QDateTime: {
-        const QDateTime dt = value.toDateTime();
-        if (dt.time() == QTime(0, 0))
-            return dt.date().toString(QStringLiteral("dd/MM/yyyy"));
-        return dt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    }
+    // Dates read as the embedded engine stores them, so both engines agree.
+    case QMetaType::QDateTime:
+        return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+        return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
     case QMetaType::Bool:
         return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
     default:
@@ -101,6 +98,29 @@ QString Row::id(const QString& column) const
     default:
         return v.toString().trimmed();
     }
+}
+
+} // namespace qnr::data
+
+namespace qnr::data {
+
+QDateTime Row::dateTime(const QString& column) const
+{
+    const QVariant v = value(column);
+    if (v.isNull() || !v.isValid())
+        return {};
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime();
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().startOfDay();
+    const QString text = v.toString().trimmed();
+    for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm"}) {
+        const QDateTime dt = QDateTime::fromString(text, QLatin1String(format));
+        if (dt.isValid())
+            return dt;
+    }
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    return date.isValid() ? date.startOfDay() : QDateTime();
 }
 
 } // namespace qnr::data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,9 @@ public:
     bool flag(const QString& column) const;
     // Ids carried as decimal text, without a fractional part or exponent.
     QString id(const QString& column) const;
+    // Dates come back as date values from the server and as "yyyy-MM-dd[ HH:mm:ss]"
+    // text from the embedded engine; both read the same here. Invalid when NULL.
+    QDateTime dateTime(const QString& column) const;
 
 private:
     const RowSet& m_set;

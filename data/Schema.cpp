@@ -259,7 +259,8 @@ QString sqlServerType(ColumnType type)
     return {};
 }
 
-// The embedded engine compares text like the server's case-insensitive collation.
+// The embedded engine compares text like the server's case-insensitive collation,
+// and dates held as text like the server's date values.
 QString sqliteType(ColumnType type)
 {
     switch (type) {
@@ -275,9 +276,8 @@ QString sqliteType(ColumnType type)
     case T::ClockKey:
         return "TEXT COLLATE QNR_CI";
     case T::Date:
-        return "DATE";
     case T::DateTime:
-        return "DATETIME";
+        return "DATETIME COLLATE QNR_DATE";
     }
     return {};
 }

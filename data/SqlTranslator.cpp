@@ -2,6 +2,7 @@
 
 #include "Schema.h"
 
+#include <QHash>
 #include <QList>
 #include <vector>
 
@@ -93,6 +94,65 @@ size_t nextSolid(const std::vector<Token>& tokens, size_t from)
     return from;
 }
 
+// The server finds an ORDER BY name among the columns of the select list, even
+// where two joined tables share it; the embedded engine calls that ambiguous unless
+// the name is qualified as in the select list.
+void qualifyOrderByNames(std::vector<Token>& tokens)
+{
+    int depth = 0;
+    size_t selectAt = tokens.size();
+    size_t fromAt = tokens.size();
+    size_t orderAt = tokens.size();
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (isPunct(t, '('))
+            ++depth;
+        else if (isPunct(t, ')'))
+            --depth;
+        else if (depth == 0 && selectAt == tokens.size() && isWord(t, "SELECT"))
+            selectAt = i;
+        else if (depth == 0 && selectAt != tokens.size() && fromAt == tokens.size() && isWord(t, "FROM"))
+            fromAt = i;
+        else if (depth == 0 && fromAt != tokens.size() && isWord(t, "ORDER")) {
+            const size_t by = nextSolid(tokens, i + 1);
+            if (by < tokens.size() && isWord(tokens[by], "BY"))
+                orderAt = by;
+        }
+    }
+    if (orderAt == tokens.size())
+        return;
+
+    QHash<QString, QString> qualified; // column name -> "table.column"
+    depth = 0;
+    for (size_t i = selectAt + 1; i + 2 < fromAt; ++i) {
+        if (isPunct(tokens[i], '('))
+            ++depth;
+        else if (isPunct(tokens[i], ')'))
+            --depth;
+        if (depth != 0 || tokens[i].kind != Kind::Word || !isPunct(tokens[i + 1], '.') || tokens[i + 2].kind != Kind::Word)
+            continue;
+        const size_t after = nextSolid(tokens, i + 3);
+        if (after < tokens.size() && isWord(tokens[after], "AS"))
+            continue;
+        const QString name = tokens[i + 2].text.toLower();
+        if (!qualified.contains(name))
+            qualified.insert(name, tokens[i].text + QLatin1Char('.') + tokens[i + 2].text);
+        i += 2;
+    }
+
+    for (size_t i = orderAt + 1; i < tokens.size(); ++i) {
+        Token& t = tokens[i];
+        if (t.kind != Kind::Word || isWord(t, "ASC") || isWord(t, "DESC"))
+            continue;
+        const size_t before = i == 0 ? 0 : i - 1;
+        const size_t after = nextSolid(tokens, i + 1);
+        const bool bare = !isPunct(tokens[before], '.') && (after >= tokens.size() || !isPunct(tokens[after], '.'))
+                          && (after >= tokens.size() || !isPunct(tokens[after], '('));
+        if (bare && qualified.contains(t.text.toLower()))
+            t.text = qualified.value(t.text.toLower());
+    }
+}
+
 } // namespace
 
 QString translateToSqlite(const QString& tsql)
@@ -113,6 +173,8 @@ QString translateToSqlite(const QString& tsql)
         }
         plain.push_back(tokens[i]);
     }
+
+    qualifyOrderByNames(plain);
 
     QString out;
     out.reserve(tsql.size() + 32);

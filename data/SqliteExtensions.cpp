@@ -1,5 +1,7 @@
 #include "SqliteExtensions.h"
 
+#include "RowSet.h"
+
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QVariant>
@@ -15,6 +17,35 @@ QString withoutTrailingBlanks(const QString& s)
     while (end > 0 && s[end - 1] == QLatin1Char(' '))
         --end;
     return s.left(end);
+}
+
+// "yyyy-MM-dd[ HH:mm[:ss[.fff]]]" as "yyyy-MM-dd HH:mm:ss.fff", so that a date alone
+// stands for its midnight, as a date literal does on the server.
+QByteArray canonicalDate(const char* text, int length)
+{
+    QByteArray s = QByteArray(text, length).trimmed();
+    if (s.size() < 10 || s[4] != '-' || s[7] != '-')
+        return s;
+    QByteArray date = s.left(10);
+    QByteArray time = s.mid(11).trimmed();
+    if (time.isEmpty())
+        time = "00:00:00.000";
+    if (time.size() == 5)
+        time += ":00";
+    if (time.size() == 8)
+        time += ".000";
+    if (time.size() > 12)
+        time.truncate(12);
+    while (time.size() < 12)
+        time += '0';
+    return date + ' ' + time;
+}
+
+int collateDates(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
+    const QByteArray left = canonicalDate(static_cast<const char*>(a), lengthA);
+    const QByteArray right = canonicalDate(static_cast<const char*>(b), lengthB);
+    return left < right ? -1 : (right < left ? 1 : 0);
 }
 
 int collateCaseInsensitive(void*, int lengthA, const void* a, int lengthB, const void* b)
@@ -126,15 +157,81 @@ bool likeMatches(const QString& text, const QString& pattern, QChar escape)
     return matchFrom(text.toCaseFolded(), 0, pattern.toCaseFolded(), 0, foldedEscape);
 }
 
-std::optional<QString> installSqliteExtensions(QSqlDatabase& db)
+namespace {
+
+sqlite3* engineOf(QSqlDatabase& db)
 {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return QStringLiteral("The embedded database gave no engine handle.");
-    sqlite3* engine = *static_cast<sqlite3* const*>(handle.data());
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+} // namespace
+
+std::optional<QString> selectSqlite(QSqlDatabase& db, const QString& sql, RowSet& rows)
+{
+    sqlite3* engine = engineOf(db);
     if (!engine)
         return QStringLiteral("The embedded database is not open.");
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(engine));
+    if (!statement)
+        return std::nullopt; // nothing to run
+    const int count = sqlite3_column_count(statement);
+    QStringList columns;
+    columns.reserve(count);
+    for (int i = 0; i < count; ++i)
+        columns << QString::fromUtf8(sqlite3_column_name(statement, i));
+    rows = RowSet(columns);
+    std::optional<QString> error;
+    for (;;) {
+        const int step = sqlite3_step(statement);
+        if (step == SQLITE_DONE)
+            break;
+        if (step != SQLITE_ROW) {
+            error = QString::fromUtf8(sqlite3_errmsg(engine));
+            break;
+        }
+        QVariantList values;
+        values.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            switch (sqlite3_column_type(statement, i)) {
+            case SQLITE_INTEGER:
+                values.append(QVariant(qlonglong(sqlite3_column_int64(statement, i))));
+                break;
+            case SQLITE_FLOAT:
+                values.append(QVariant(sqlite3_column_double(statement, i)));
+                break;
+            case SQLITE_TEXT:
+                values.append(QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)),
+                                                         sqlite3_column_bytes(statement, i))));
+                break;
+            case SQLITE_BLOB:
+                values.append(QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, i)),
+                                                  sqlite3_column_bytes(statement, i))));
+                break;
+            default:
+                values.append(QVariant());
+                break;
+            }
+        }
+        rows.append(std::move(values));
+    }
+    sqlite3_finalize(statement);
+    return error;
+}
+
+std::optional<QString> installSqliteExtensions(QSqlDatabase& db)
+{
+    sqlite3* engine = engineOf(db);
+    if (!engine)
+        return QStringLiteral("The embedded database gave no engine handle.");
     if (sqlite3_create_collation(engine, "QNR_CI", SQLITE_UTF8, nullptr, collateCaseInsensitive) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(engine));
+    if (sqlite3_create_collation(engine, "QNR_DATE", SQLITE_UTF8, nullptr, collateDates) != SQLITE_OK)
         return QString::fromUtf8(sqlite3_errmsg(engine));
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     if (sqlite3_create_function(engine, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr) != SQLITE_OK

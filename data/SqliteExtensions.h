@@ -12,6 +12,12 @@ namespace qnr::data {
 // that ignores letter case beyond ASCII. Returns an error text on failure.
 std::optional<QString> installSqliteExtensions(QSqlDatabase& db);
 
+class RowSet;
+
+// Runs one (already translated) statement on the embedded engine and reads every
+// row. Returns the engine's message on failure.
+std::optional<QString> selectSqlite(QSqlDatabase& db, const QString& sql, RowSet& rows);
+
 // The LIKE of the server for % and _ and [...] classes, letter case ignored.
 bool likeMatches(const QString& text, const QString& pattern, QChar escape = QChar());
 
