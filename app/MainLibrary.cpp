@@ -1,6 +1,7 @@
 #include "MainLibrary.h"
 
 #include "AppInfo.h"
+#include "frmLogin.h"
 #include "frmSqlConnection.h"
 
 #include <QWidget>
@@ -18,7 +19,24 @@ MainLibrary::MainLibrary(Services services, QString programFolder, QTextStream& 
 MainLibrary::~MainLibrary()
 {
     // Windows may still refer to the connections.
+    m_mainWindow.reset();
     m_firstWindow.reset();
+}
+
+bool MainLibrary::showLogin()
+{
+    auto login = std::make_unique<frmLogin>(
+        m_connections->escape, m_services.dialogs,
+        [this](const QString& userName) {
+            auto main = std::make_unique<MDIForm1>(m_settings, userName, *m_network, *m_keyboard, m_windows,
+                                                   m_endProgram);
+            main->show();
+            m_mainWindow = std::move(main);
+        },
+        m_endProgram);
+    login->show();
+    m_firstWindow = std::move(login);
+    return true;
 }
 
 void MainLibrary::setFirstWindow(std::unique_ptr<QWidget> window)
@@ -41,9 +59,7 @@ bool MainLibrary::Main()
     case StartStep::ShowLogin:
         if (m_loginStarter)
             return m_loginStarter(*this);
-        m_errorOutput << "QuinorERP: the connections are open; this build has no login window yet.\n";
-        m_errorOutput.flush();
-        return false;
+        return showLogin();
     case StartStep::NoWindow:
         m_errorOutput << "QuinorERP: no database is enabled. Set Escape=1 in section [General] of " << configPath
                       << " (and Lomag=1 for the warehouse database), fill in section [rIduza Terminal Settings],"

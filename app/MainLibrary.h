@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Connections.h"
+#include "MDIForm1.h"
 #include "Services.h"
 #include "Settings.h"
+#include "SystemFacts.h"
 
 #include <QTextStream>
 #include <functional>
@@ -23,6 +25,13 @@ public:
     ~MainLibrary();
 
     void setLoginStarter(LoginStarter starter) { m_loginStarter = std::move(starter); }
+    void setNetworkFacts(NetworkFacts* facts) { m_network = facts; }
+    void setKeyboardIndicators(const KeyboardIndicators* keyboard) { m_keyboard = keyboard; }
+    void setWindowFactory(WindowFactory windows) { m_windows = std::move(windows); }
+
+    // The login window; a correct password opens the main window.
+    bool showLogin();
+    QWidget* mainWindow() const { return m_mainWindow.get(); }
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
 
     // True when a window was shown and the event loop should run.
@@ -42,6 +51,12 @@ private:
     AppSettings m_settings;
     std::unique_ptr<AppConnections> m_connections;
     std::unique_ptr<QWidget> m_firstWindow;
+    std::unique_ptr<QWidget> m_mainWindow;
+    SystemNetworkFacts m_systemNetwork;
+    SystemKeyboardIndicators m_systemKeyboard;
+    NetworkFacts* m_network = &m_systemNetwork;
+    const KeyboardIndicators* m_keyboard = &m_systemKeyboard;
+    WindowFactory m_windows;
     LoginStarter m_loginStarter;
     std::function<void()> m_endProgram;
 };

@@ -44,6 +44,9 @@ public:
     QColor ForeColor() const { return m_colors.fore; }
 
     const QString& currentTab() const { return m_currentTab; }
+    const std::vector<RibbonTab>& tabs() const { return m_tabs; }
+    const std::vector<RibbonCategory>& categories() const { return m_categories; }
+    const std::vector<RibbonButtonDef>& buttons() const { return m_buttons; }
 
     // What is laid out now, in pixels, for the host and for tests.
     const RibbonLayoutResult& layoutTwips() const { return m_layout; }

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-odbc
   qt6-svg-dev qt6-pdf-dev libgl-dev libxkbcommon-dev
-  libqpdf-dev libzint-dev libkainjow-mustache-dev
+  libqpdf-dev libzint-dev libkainjow-mustache-dev libx11-dev
   unixodbc-dev tdsodbc libsqlite3-dev
   libbenchmark-dev
   fonts-dejavu-core

@@ -253,6 +253,7 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
         escape.insert("Users", userColumns, {QStringLiteral("Maria"), QStringLiteral("aegean"), 2});
         escape.insert("Users", userColumns, {QStringLiteral("O'Brien"), QStringLiteral("shamrock"), 2});
         escape.insert("Users", userColumns, {QStringLiteral("Γιώργος"), QStringLiteral("1234"), 3});
+        escape.insert("Users", userColumns, {QStringLiteral("Quinor"), QStringLiteral("Kvorn"), 1});
 
         const QStringList logColumns = {"LogId", "LogEpon", "LogAFM", "LogTel1", "logtype", "logactive"};
         qint64 nextLogId = 15072885938001;
