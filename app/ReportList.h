@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
-#include <QTreeView>
+#include <QTableView>
 #include <QVariant>
 #include <functional>
 #include <vector>
@@ -61,12 +61,13 @@ private:
 // The list view the working windows use for their reports: columns made in code
 // with widths as fractions of the list's width, one model holding the rows,
 // sorting off unless asked for, optional alternate shading.
-class ReportListView : public QTreeView {
+class ReportListView : public QTableView {
     Q_OBJECT
 public:
     explicit ReportListView(QWidget* parent = nullptr);
 
     ReportListModel* listModel() const { return m_model; }
+    QHeaderView* header() const { return horizontalHeader(); }
 
     // Headers "-" make the hidden key columns (0.001 of the width).
     void setColumns(const std::vector<ReportColumn>& columns);
