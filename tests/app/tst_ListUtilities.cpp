@@ -173,13 +173,18 @@ void tst_ListUtilities::bulkAppendIsOneInsert()
     ReportListView list;
     list.setColumns({{"A", 0.5}, {"B", 0.5}});
     QSignalSpy inserts(list.listModel(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy resets(list.listModel(), &QAbstractItemModel::modelReset);
     QList<std::pair<int, int>> progress;
     list.fill(
         1200, [](int i) { return ReportRow{{QString::number(i), "x"}, i, {}, {}}; },
         [&](int value, int maximum) { progress.append({value, maximum}); }, 500);
-    QCOMPARE(inserts.size(), 1);
+    QCOMPARE(resets.size() + inserts.size(), 1);
     QCOMPARE(list.listModel()->rowCount(), 1200);
     QCOMPARE(progress, (QList<std::pair<int, int>>{{500, 1200}, {1000, 1200}, {1200, 1200}}));
+    list.fill(300, [](int i) { return ReportRow{{QString::number(i), "y"}, i, {}, {}}; });
+    QCOMPARE(resets.size() + inserts.size(), 2);
+    QCOMPARE(list.listModel()->rowCount(), 1500);
+    QCOMPARE(list.listModel()->text(1499, 1), QString("y"));
 }
 
 void tst_ListUtilities::colorListRowColoursAndSelects()
