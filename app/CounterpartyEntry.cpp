@@ -16,14 +16,13 @@ CounterpartyParse parseCounterpartyEntry(const QString& text)
 {
     CounterpartyParse result;
     const qsizetype open = text.indexOf(QLatin1Char('('));
-    if (open < 0) {
-        result.error = CounterpartyMessages::openingBracketMissing();
-        return result;
-    }
+    if (open < 0)
+        result.errors << CounterpartyMessages::openingBracketMissing();
     // A ")" before the "(" would give a negative length; only one after it counts.
-    const qsizetype close = text.indexOf(QLatin1Char(')'), open + 1);
-    if (close < 0) {
-        result.error = CounterpartyMessages::closingBracketMissing();
+    const qsizetype close = text.indexOf(QLatin1Char(')'), open < 0 ? 0 : open + 1);
+    if (close < 0 || open < 0) {
+        if (close < 0)
+            result.errors << CounterpartyMessages::closingBracketMissing();
         return result;
     }
     result.id = text.mid(open + 1, close - open - 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace qnr {
@@ -13,9 +14,10 @@ QString counterpartyEntryWithDash(const QString& name, const QString& id);
 struct CounterpartyParse {
     QString id;   // between the first "(" and the first ")" after it
     QString name; // before the first "("
-    // Empty on success, else the message the combo shows.
-    QString error;
-    bool ok() const { return error.isEmpty(); }
+    // Empty on success, else the messages the combo shows, in order: a text with
+    // neither bracket gets both.
+    QStringList errors;
+    bool ok() const { return errors.isEmpty(); }
 };
 
 CounterpartyParse parseCounterpartyEntry(const QString& text);

@@ -55,14 +55,16 @@ void tst_Helpers::parseCounterparty_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("plain") << "AEROTECH LTD (19031863733006)" << "19031863733006" << "AEROTECH LTD " << "";
-    QTest::newRow("dash form") << "SKYPARTS - (5)" << "5" << "SKYPARTS - " << "";
-    QTest::newRow("brackets in the name: first ones count") << "A (B) C (7)" << "B" << "A " << "";
-    QTest::newRow("no opening bracket") << "AEROTECH LTD" << "" << "" << "Δεν βρέθηκε.";
-    QTest::newRow("no closing bracket") << "AEROTECH (1903" << "" << "" << "String2 not found.";
-    QTest::newRow("closing bracket before opening") << "A) B (1" << "" << "" << "String2 not found.";
-    QTest::newRow("empty") << "" << "" << "" << "Δεν βρέθηκε.";
+    QTest::addColumn<QStringList>("errors");
+    QTest::newRow("plain") << "AEROTECH LTD (19031863733006)" << "19031863733006" << "AEROTECH LTD " << QStringList();
+    QTest::newRow("dash form") << "SKYPARTS - (5)" << "5" << "SKYPARTS - " << QStringList();
+    QTest::newRow("carrier") << "Courier (3)" << "3" << "Courier " << QStringList();
+    QTest::newRow("brackets in the name: first ones count") << "A (B) C (7)" << "B" << "A " << QStringList();
+    QTest::newRow("neither bracket") << "abc" << "" << "" << QStringList{"Δεν βρέθηκε.", "String2 not found."};
+    QTest::newRow("no opening bracket") << "AEROTECH 7)" << "" << "" << QStringList{"Δεν βρέθηκε."};
+    QTest::newRow("no closing bracket") << "AEROTECH (1903" << "" << "" << QStringList{"String2 not found."};
+    QTest::newRow("closing bracket before opening") << "A) B (1" << "" << "" << QStringList{"String2 not found."};
+    QTest::newRow("empty") << "" << "" << "" << QStringList{"Δεν βρέθηκε.", "String2 not found."};
 }
 
 void tst_Helpers::parseCounterparty()
@@ -70,9 +72,9 @@ void tst_Helpers::parseCounterparty()
     QFETCH(QString, text);
     QFETCH(QString, id);
     QFETCH(QString, name);
-    QFETCH(QString, error);
+    QFETCH(QStringList, errors);
     const CounterpartyParse parsed = parseCounterpartyEntry(text);
-    QCOMPARE(parsed.error, error);
+    QCOMPARE(parsed.errors, errors);
     QCOMPARE(parsed.id, id);
     QCOMPARE(parsed.name, name);
 }
