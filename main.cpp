@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "DocumentWindows.h"
 #include "MainLibrary.h"
 #include "QtServices.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
 
     qnr::MainLibrary library({dialogs, shell, clock}, qnr::programFolder(), errorOutput);
     library.setEndProgram([] { QApplication::exit(0); });
+    library.setWindowFactory(&qnr::documents::createDocumentWindow);
     if (!library.Main())
         return 0;
     return app.exec();

@@ -47,7 +47,7 @@ LoginResult LoginAttempts::check(const data::Connection& escape, const QString& 
     }
     if (correct)
         return LoginResult::Success;
-    if (m_attempt >= kMaxAttempts)
+    if (m_attempt >= kMaxLoginAttempts)
         return LoginResult::Denied;
     ++m_attempt;
     return LoginResult::WrongPassword;

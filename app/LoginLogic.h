@@ -22,7 +22,7 @@ inline const char* const kDefaultUser = "Tomrik";
 // The second quick login (Ctrl and a key on the small picture).
 inline const char* const kCtrlQuickLoginUser = "Quinor";
 inline const char* const kCtrlQuickLoginPassword = "Kvorn";
-inline constexpr int kMaxAttempts = 3;
+inline constexpr int kMaxLoginAttempts = 3;
 
 QString usersStatement();
 // The typed name goes in as data: apostrophes doubled.

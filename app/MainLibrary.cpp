@@ -4,6 +4,7 @@
 #include "frmLogin.h"
 #include "frmSqlConnection.h"
 
+#include <QDir>
 #include <QWidget>
 
 namespace qnr {
@@ -13,7 +14,17 @@ MainLibrary::MainLibrary(Services services, QString programFolder, QTextStream& 
     , m_programFolder(std::move(programFolder))
     , m_errorOutput(errorOutput)
     , m_connections(std::make_unique<AppConnections>())
+    , m_errorLog(std::make_unique<ErrorLog>(services.dialogs, services.clock,
+                                            QDir(m_programFolder).filePath(QStringLiteral("ErrorLog.txt")),
+                                            loginUserName(), computerName()))
 {
+}
+
+AppContext& MainLibrary::context()
+{
+    if (!m_context)
+        m_context.reset(new AppContext{m_services, *m_connections, *m_errorLog, m_state, m_settings.drives});
+    return *m_context;
 }
 
 MainLibrary::~MainLibrary()
@@ -28,7 +39,10 @@ bool MainLibrary::showLogin()
     auto login = std::make_unique<frmLogin>(
         m_connections->escape, m_services.dialogs,
         [this](const QString& userName) {
-            auto main = std::make_unique<MDIForm1>(m_settings, userName, *m_network, *m_keyboard, m_windows,
+            WindowFactory windows;
+            if (m_windows)
+                windows = [this](const QString& name) { return m_windows(name, context()); };
+            auto main = std::make_unique<MDIForm1>(m_settings, userName, *m_network, *m_keyboard, windows,
                                                    m_endProgram);
             main->show();
             m_mainWindow = std::move(main);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppContext.h"
 #include "Connections.h"
 #include "MDIForm1.h"
 #include "Services.h"
@@ -20,6 +21,8 @@ class MainLibrary {
 public:
     // Shows the login window on open connections; returns false when it showed none.
     using LoginStarter = std::function<bool(MainLibrary&)>;
+    // Makes the working window of a ribbon button from the program's context.
+    using ContextWindowFactory = std::function<QWidget*(const QString& windowName, AppContext& context)>;
 
     MainLibrary(Services services, QString programFolder, QTextStream& errorOutput);
     ~MainLibrary();
@@ -27,7 +30,10 @@ public:
     void setLoginStarter(LoginStarter starter) { m_loginStarter = std::move(starter); }
     void setNetworkFacts(NetworkFacts* facts) { m_network = facts; }
     void setKeyboardIndicators(const KeyboardIndicators* keyboard) { m_keyboard = keyboard; }
-    void setWindowFactory(WindowFactory windows) { m_windows = std::move(windows); }
+    void setWindowFactory(ContextWindowFactory windows) { m_windows = std::move(windows); }
+    AppContext& context();
+    ErrorLog& errorLog() { return *m_errorLog; }
+    AppState& state() { return m_state; }
 
     // The login window; a correct password opens the main window.
     bool showLogin();
@@ -56,7 +62,10 @@ private:
     SystemKeyboardIndicators m_systemKeyboard;
     NetworkFacts* m_network = &m_systemNetwork;
     const KeyboardIndicators* m_keyboard = &m_systemKeyboard;
-    WindowFactory m_windows;
+    ContextWindowFactory m_windows;
+    std::unique_ptr<ErrorLog> m_errorLog;
+    AppState m_state;
+    std::unique_ptr<AppContext> m_context;
     LoginStarter m_loginStarter;
     std::function<void()> m_endProgram;
 };

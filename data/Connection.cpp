@@ -229,20 +229,29 @@ MaybeError Connection::append(const QString& table, const ColumnValues& values) 
 MaybeError Connection::update(const QString& table, const ColumnValues& values, const QString& keyColumn,
                               const QVariant& keyValue) const
 {
+    return update(table, values, ColumnValues{{keyColumn, keyValue}});
+}
+
+MaybeError Connection::update(const QString& table, const ColumnValues& values, const ColumnValues& keys) const
+{
     if (!isOpen())
         return notOpen();
     QStringList assignments;
     for (const auto& pair : values)
         assignments << quotedName(pair.first) + QStringLiteral(" = ?");
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+    QStringList conditions;
+    for (const auto& pair : keys)
+        conditions << quotedName(pair.first) + QStringLiteral(" = ?");
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                             .arg(engineText(table).trimmed(), assignments.join(QStringLiteral(", ")),
-                                 quotedName(keyColumn));
+                                 conditions.join(QStringLiteral(" AND ")));
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     if (!query.prepare(sql))
         return errorFrom(query.lastError());
     for (const auto& pair : values)
         query.addBindValue(pair.second);
-    query.addBindValue(keyValue);
+    for (const auto& pair : keys)
+        query.addBindValue(pair.second);
     if (!query.exec())
         return errorFrom(query.lastError());
     return std::nullopt;

@@ -65,6 +65,7 @@ public:
     MaybeError append(const QString& table, const ColumnValues& values) const;
     MaybeError update(const QString& table, const ColumnValues& values, const QString& keyColumn,
                       const QVariant& keyValue) const;
+    MaybeError update(const QString& table, const ColumnValues& values, const ColumnValues& keys) const;
 
     MaybeError beginTransaction() const;
     MaybeError commit() const;

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QRegularExpression>
 #include <vector>
 
 namespace qnr::data {
@@ -275,6 +276,15 @@ QString translateToSqlite(const QString& tsql)
         while (out.endsWith(QLatin1Char(' ')))
             out.chop(1);
         closeLimitsAt(pendingLimits.last().first);
+    }
+    // DELETE TOP (n): the embedded engine limits a delete through the row ids.
+    static const QRegularExpression limitedDelete(
+        QStringLiteral("^\\s*DELETE\\s+FROM\\s+(\\S+)\\s+(WHERE\\s.*)\\sLIMIT (\\d+)$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = limitedDelete.match(out);
+    if (m.hasMatch()) {
+        return QStringLiteral("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 %2 LIMIT %3)")
+            .arg(m.captured(1), m.captured(2).trimmed(), m.captured(3));
     }
     return out;
 }

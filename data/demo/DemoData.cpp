@@ -429,7 +429,7 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                                QString::fromUtf8(kind.series), QString::number(number), sale ? 0.0 : total,
                                sale ? total : 0.0, 1, (i % 50 == 3) ? QVariant(1) : QVariant()});
             }
-            if (details && i < 200) {
+            if (details) {
                 escape.insert("qnrDocumentDetails",
                               {"detailsId", "MvId", "detailsDate", "SuppSO", "SuppQT", "QuinorQT", "InvoiceNumber",
                                "MainCarrier", "MainCarrierAWB", "QuoteDescrNotes"},

@@ -51,6 +51,9 @@ void tst_Translator::translate_data()
            "dbo.vwLogMoves.MvId = dbo.Moves.MvId ORDER BY LogId,LgMvDate DESC"
         << "SELECT vwLogMoves.LogId,Moves.MvId AS Expr1 FROM vwLogMoves INNER JOIN Moves ON "
            "vwLogMoves.MvId = Moves.MvId ORDER BY vwLogMoves.LogId,LgMvDate DESC";
+    QTest::newRow("delete one of several equal rows")
+        << "DELETE TOP (1) FROM dbo.qnrFiles WHERE Id = '2_1' AND FilePath = 'a'"
+        << "DELETE FROM qnrFiles WHERE rowid IN (SELECT rowid FROM qnrFiles WHERE Id = '2_1' AND FilePath = 'a' LIMIT 1)";
     QTest::newRow("greek text") << "SELECT * FROM Moves WHERE ParastCod IN ('CDN','ΔΑΠΡΟ')"
                                 << "SELECT * FROM Moves WHERE ParastCod IN ('CDN','ΔΑΠΡΟ')";
 }
