@@ -6,7 +6,20 @@ namespace qnr {
 
 QString formatDate(const QDate& date)
 {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
+    if (!date.isValid())
+        return {};
+    // Digit by digit: QDate::toString parses its format on every call, and lists
+    // format a date per row.
+    const int y = date.year();
+    const int m = date.month();
+    const int d = date.day();
+    if (y < 1000 || y > 9999)
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    const QChar text[10] = {QChar('0' + d / 10), QChar('0' + d % 10), QLatin1Char('/'),
+                            QChar('0' + m / 10), QChar('0' + m % 10), QLatin1Char('/'),
+                            QChar('0' + y / 1000), QChar('0' + y / 100 % 10), QChar('0' + y / 10 % 10),
+                            QChar('0' + y % 10)};
+    return QString(text, 10);
 }
 
 QString formatDate(const QDateTime& moment)
@@ -16,7 +29,11 @@ QString formatDate(const QDateTime& moment)
 
 QString formatAmount(double value, const QLocale& locale)
 {
-    return formatNumber(value, QStringLiteral("#,##0.00"), locale);
+    // Lists format thousands of amounts: the fixed pattern "#,##0.00" the short way.
+    QString text = locale.toString(value, 'f', 2);
+    if (value < 0 && value > -0.005 && text.startsWith(locale.negativeSign()))
+        text.remove(0, locale.negativeSign().size());
+    return text;
 }
 
 QString formatNumber(double value, const QString& pattern, const QLocale& locale)

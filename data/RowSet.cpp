@@ -13,11 +13,17 @@ RowSet::RowSet(QStringList columns) : m_columns(std::move(columns))
         const QString key = m_columns[i].toLower();
         if (!m_index.contains(key))
             m_index.insert(key, i);
+        if (!m_exact.contains(m_columns[i]))
+            m_exact.insert(m_columns[i], i);
     }
 }
 
 int RowSet::columnIndex(const QString& name) const
 {
+    // Most callers spell a name as the engine does: no lower-casing needed then.
+    const auto exact = m_exact.constFind(name);
+    if (exact != m_exact.constEnd())
+        return *exact;
     return m_index.value(name.toLower(), -1);
 }
 
@@ -45,30 +51,36 @@ QString variantToText(const QVariant& value)
     }
 }
 
-QVariant Row::value(const QString& column) const
+const QVariant* Row::cell(const QString& column) const
 {
     const int c = m_set.columnIndex(column);
-    if (c < 0)
-        return {};
-    return m_set.cell(m_index, c);
+    return c < 0 ? nullptr : &m_set.cell(m_index, c);
+}
+
+QVariant Row::value(const QString& column) const
+{
+    const QVariant* v = cell(column);
+    return v ? *v : QVariant();
 }
 
 bool Row::isNull(const QString& column) const
 {
-    const QVariant v = value(column);
-    return v.isNull() || !v.isValid();
+    const QVariant* v = cell(column);
+    return !v || v->isNull() || !v->isValid();
 }
 
 QString Row::text(const QString& column) const
 {
-    return variantToText(value(column));
+    const QVariant* v = cell(column);
+    return v ? variantToText(*v) : QString();
 }
 
 double Row::number(const QString& column) const
 {
-    const QVariant v = value(column);
-    if (v.isNull())
+    const QVariant* cellValue = cell(column);
+    if (!cellValue || cellValue->isNull())
         return 0.0;
+    const QVariant& v = *cellValue;
     bool ok = false;
     const double d = v.toDouble(&ok);
     return ok ? d : 0.0;
@@ -104,6 +116,31 @@ QString Row::id(const QString& column) const
 
 namespace qnr::data {
 
+QDate Row::date(const QString& column) const
+{
+    const QVariant* v = cell(column);
+    if (!v || v->isNull() || !v->isValid())
+        return {};
+    if (v->typeId() == QMetaType::QDateTime)
+        return v->toDateTime().date();
+    if (v->typeId() == QMetaType::QDate)
+        return v->toDate();
+    const QString text = v->toString();
+    int parts[3] = {0, 0, 0};
+    const int widths[3] = {4, 2, 2};
+    int at = 0;
+    for (int p = 0; p < 3; ++p) {
+        for (int i = 0; i < widths[p]; ++i, ++at) {
+            if (at >= text.size() || !text[at].isDigit())
+                return dateTime(column).date();
+            parts[p] = parts[p] * 10 + (text[at].unicode() - '0');
+        }
+        if (p < 2 && (at >= text.size() || text[at++] != QLatin1Char('-')))
+            return dateTime(column).date();
+    }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
 QDateTime Row::dateTime(const QString& column) const
 {
     const QVariant v = value(column);
@@ -114,6 +151,29 @@ QDateTime Row::dateTime(const QString& column) const
     if (v.typeId() == QMetaType::QDate)
         return v.toDate().startOfDay();
     const QString text = v.toString().trimmed();
+    // "yyyy-MM-dd HH:mm:ss", as the embedded engine stores dates: read digit by digit,
+    // a list of documents reads thousands of them.
+    auto digits = [&](int from, int count, int& value) {
+        value = 0;
+        for (int i = from; i < from + count; ++i) {
+            const QChar c = text[i];
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+            value = value * 10 + (c.unicode() - '0');
+        }
+        return true;
+    };
+    if (text.size() >= 10 && text[4] == QLatin1Char('-') && text[7] == QLatin1Char('-')) {
+        int y, mo, d, h = 0, mi = 0, sec = 0;
+        const bool timeOk = text.size() == 10
+                            || (text.size() >= 19 && text[13] == QLatin1Char(':') && digits(11, 2, h)
+                                && digits(14, 2, mi) && digits(17, 2, sec));
+        if (digits(0, 4, y) && digits(5, 2, mo) && digits(8, 2, d) && timeOk) {
+            const QDateTime dt(QDate(y, mo, d), QTime(h, mi, sec));
+            if (dt.isValid())
+                return dt;
+        }
+    }
     for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm"}) {
         const QDateTime dt = QDateTime::fromString(text, QLatin1String(format));
         if (dt.isValid())

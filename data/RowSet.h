@@ -29,8 +29,12 @@ public:
     // Dates come back as date values from the server and as "yyyy-MM-dd[ HH:mm:ss]"
     // text from the embedded engine; both read the same here. Invalid when NULL.
     QDateTime dateTime(const QString& column) const;
+    // The date part alone, without the time zone work a date and time needs.
+    QDate date(const QString& column) const;
 
 private:
+    const QVariant* cell(const QString& column) const;
+
     const RowSet& m_set;
     int m_index;
 };
@@ -72,6 +76,7 @@ public:
 
 private:
     QStringList m_columns;
+    QHash<QString, int> m_exact; // name as the engine gave it -> column
     QHash<QString, int> m_index; // lower-case name -> column
     std::vector<QVariantList> m_rows;
 };

@@ -7,6 +7,10 @@
 #include <QVariant>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
 namespace qnr::data {
 
 namespace {
@@ -19,37 +23,71 @@ QString withoutTrailingBlanks(const QString& s)
     return s.left(end);
 }
 
-// "yyyy-MM-dd[ HH:mm[:ss[.fff]]]" as "yyyy-MM-dd HH:mm:ss.fff", so that a date alone
-// stands for its midnight, as a date literal does on the server.
-QByteArray canonicalDate(const char* text, int length)
+// "yyyy-MM-dd[ HH:mm[:ss[.fff]]]" as "yyyy-MM-dd HH:mm:ss.fff" (23 characters), so
+// that a date alone stands for its midnight, as a date literal does on the server.
+// Texts of another form are compared as they are. Runs for every comparison of a
+// sort: no allocation.
+int canonicalDate(const char* text, int length, char* out)
 {
-    QByteArray s = QByteArray(text, length).trimmed();
-    if (s.size() < 10 || s[4] != '-' || s[7] != '-')
-        return s;
-    QByteArray date = s.left(10);
-    QByteArray time = s.mid(11).trimmed();
-    if (time.isEmpty())
-        time = "00:00:00.000";
-    if (time.size() == 5)
-        time += ":00";
-    if (time.size() == 8)
-        time += ".000";
-    if (time.size() > 12)
-        time.truncate(12);
-    while (time.size() < 12)
-        time += '0';
-    return date + ' ' + time;
+    int start = 0;
+    while (start < length && text[start] == ' ')
+        ++start;
+    while (length > start && text[length - 1] == ' ')
+        --length;
+    const char* t = text + start;
+    const int n = length - start;
+    if (n < 10 || t[4] != '-' || t[7] != '-' || n > 40)
+        return -1;
+    static const char pattern[] = "0000-00-00 00:00:00.000";
+    std::memcpy(out, pattern, 23);
+    std::memcpy(out, t, 10);
+    int at = 10;
+    int from = 10;
+    if (from < n && (t[from] == ' ' || t[from] == 'T'))
+        ++from;
+    at = 11;
+    for (; from < n && at < 23; ++from, ++at)
+        out[at] = t[from];
+    return 23;
 }
 
 int collateDates(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
-    const QByteArray left = canonicalDate(static_cast<const char*>(a), lengthA);
-    const QByteArray right = canonicalDate(static_cast<const char*>(b), lengthB);
-    return left < right ? -1 : (right < left ? 1 : 0);
+    char left[24];
+    char right[24];
+    const int l = canonicalDate(static_cast<const char*>(a), lengthA, left);
+    const int r = canonicalDate(static_cast<const char*>(b), lengthB, right);
+    if (l < 0 || r < 0) {
+        const int c = std::memcmp(a, b, size_t(std::min(lengthA, lengthB)));
+        return c != 0 ? c : lengthA - lengthB;
+    }
+    return std::memcmp(left, right, 23);
 }
 
 int collateCaseInsensitive(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
+    const auto* x = static_cast<const unsigned char*>(a);
+    const auto* y = static_cast<const unsigned char*>(b);
+    bool ascii = true;
+    for (int i = 0; i < lengthA && ascii; ++i)
+        ascii = x[i] < 0x80;
+    for (int i = 0; i < lengthB && ascii; ++i)
+        ascii = y[i] < 0x80;
+    if (ascii) {
+        // The common case, without building strings: letter case and trailing blanks ignored.
+        while (lengthA > 0 && x[lengthA - 1] == ' ')
+            --lengthA;
+        while (lengthB > 0 && y[lengthB - 1] == ' ')
+            --lengthB;
+        const int n = std::min(lengthA, lengthB);
+        for (int i = 0; i < n; ++i) {
+            const int cx = std::tolower(x[i]);
+            const int cy = std::tolower(y[i]);
+            if (cx != cy)
+                return cx - cy;
+        }
+        return lengthA - lengthB;
+    }
     const QString left = QString::fromUtf8(static_cast<const char*>(a), lengthA);
     const QString right = QString::fromUtf8(static_cast<const char*>(b), lengthB);
     return compareCaseInsensitive(left, right);

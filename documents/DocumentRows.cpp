@@ -54,7 +54,7 @@ ReportRow movesRow(const data::Row& row, const QLocale& locale)
     const QString mvId = row.id(QStringLiteral("MvId"));
     line.cells = {mvId,
                   row.id(QStringLiteral("LogId")),
-                  formatDate(row.dateTime(QStringLiteral("MvDate"))),
+                  formatDate(row.date(QStringLiteral("MvDate"))),
                   row.text(QStringLiteral("ParastCod")),
                   row.text(QStringLiteral("MvSeira")) + QLatin1Char(' ') + row.text(QStringLiteral("MvArpar")),
                   row.text(QStringLiteral("MvParastTitle")) + QLatin1Char(' ') + row.text(QStringLiteral("MvAitiol")),

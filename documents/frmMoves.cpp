@@ -409,10 +409,13 @@ void frmMoves::FillMoves()
     m_documents->setColumns(movesColumns());
     const QLocale locale;
     m_documents->fill(result.rows.size(), [&](int i) { return movesRow(result.rows.row(i), locale); });
-    // The last document without details ends up selected.
-    for (int i = 0; i < m_documents->listModel()->rowCount(); ++i) {
-        if (m_documents->listModel()->rowAt(i).color == kNoDetailsColor)
+    // Rows of documents without details come red; the last of them ends up selected,
+    // as colouring them one after the other leaves it.
+    for (int i = m_documents->listModel()->rowCount() - 1; i >= 0; --i) {
+        if (m_documents->listModel()->rowAt(i).color == kNoDetailsColor) {
             ColorListRow(m_documents, i + 1, kNoDetailsColor);
+            break;
+        }
     }
 }
 
