@@ -55,8 +55,10 @@ QPixmap companyLogo(const QSize& size, qreal devicePixelRatio)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(246, 195, 67));
     p.drawPath(plane);
+    if (h < 60)
+        return pm; // too small for the name
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(8, int(h * 0.12)));
+    font.setPixelSize(std::max(8, int(h * 0.095)));
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);

@@ -144,6 +144,10 @@ ReportListView::ReportListView(QWidget* parent) : QTableView(parent), m_model(ne
     header()->setStretchLastSection(false);
     header()->setMinimumSectionSize(1); // hidden key columns are 0.001 of the width
     header()->setSectionsMovable(false);
+    connect(header(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_applyingWidths)
+            m_userSized = true;
+    });
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) { Q_EMIT rowClicked(index.row()); });
     connect(this, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { Q_EMIT rowDoubleClicked(index.row()); });
@@ -152,9 +156,25 @@ ReportListView::ReportListView(QWidget* parent) : QTableView(parent), m_model(ne
 void ReportListView::setColumns(const std::vector<ReportColumn>& columns)
 {
     m_model->setColumns(columns);
+    m_userSized = false;
+    applyWidths();
+}
+
+void ReportListView::applyWidths()
+{
+    m_applyingWidths = true;
     const int total = std::max(viewport()->width(), 100);
+    const std::vector<ReportColumn>& columns = m_model->columns();
     for (int i = 0; i < int(columns.size()); ++i)
         header()->resizeSection(i, std::max(1, int(total * columns[size_t(i)].widthFraction)));
+    m_applyingWidths = false;
+}
+
+void ReportListView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    if (!m_userSized)
+        applyWidths();
 }
 
 void ReportListView::setSortingAllowed(bool allowed)

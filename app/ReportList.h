@@ -85,8 +85,16 @@ Q_SIGNALS:
     void rowClicked(int row);
     void rowDoubleClicked(int row);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void applyWidths();
+
     ReportListModel* m_model;
+    // Columns follow the list's width until the user sizes one by hand.
+    bool m_applyingWidths = false;
+    bool m_userSized = false;
 };
 
 } // namespace qnr

@@ -81,7 +81,7 @@ inline constexpr int kIconTopInFrame = 90;
 inline constexpr int kButtonPadding = 90;
 inline constexpr int kMoreGap = 45;
 // A caption label's own margins, counted in its width.
-inline constexpr int kCaptionMargin = 90;
+inline constexpr int kCaptionMargin = 180;
 } // namespace RibbonGeometry
 
 RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs, const std::vector<RibbonCategory>& categories,

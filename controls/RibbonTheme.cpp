@@ -45,6 +45,11 @@ Palette paletteOf(int theme)
     }
 }
 
+QColor blendColors(const QColor& a, const QColor& b)
+{
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
 enum class Slice { Left, Centre, Right, Whole };
 
 // Draws a three-part element at full width, then keeps the slice asked for: the
@@ -164,12 +169,14 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
         };
     };
     auto background = [&](QPainter& p, const QRectF& r) {
-        p.fillRect(r, verticalGradient(r, c.backgroundTop, c.backgroundBottom));
-        // A faint diagonal weave keeps large areas from looking flat.
-        QColor line = c.backgroundTop.lighter(theme == 0 ? 125 : 104);
-        line.setAlpha(60);
+        // The host tiles this picture: one colour and a faint diagonal weave whose
+        // spacing divides the tile, so no seam shows.
+        p.fillRect(r, blendColors(c.backgroundTop, c.backgroundBottom));
+        QColor line = c.backgroundTop.lighter(theme == 0 ? 130 : 104);
+        line.setAlpha(70);
         p.setPen(QPen(line, 1.0 * scale));
-        for (qreal x = -r.height(); x < r.width(); x += 12 * scale)
+        const qreal step = r.width() / 32;
+        for (qreal x = -r.height(); x <= r.width(); x += step)
             p.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
     };
 
