@@ -1,5 +1,8 @@
 #include "CounterpartyEntry.h"
 
+#include "AppInfo.h"
+#include "Services.h"
+
 namespace qnr {
 
 QString counterpartyEntry(const QString& name, const QString& id)
@@ -28,6 +31,16 @@ CounterpartyParse parseCounterpartyEntry(const QString& text)
     result.id = text.mid(open + 1, close - open - 1);
     result.name = text.left(open);
     return result;
+}
+
+std::optional<CounterpartyParse> readCounterpartyEntry(const QString& text, Dialogs& dialogs)
+{
+    CounterpartyParse parsed = parseCounterpartyEntry(text);
+    if (parsed.ok())
+        return parsed;
+    for (const QString& message : parsed.errors)
+        dialogs.message(message, applicationTitle(), MessageIcon::None);
+    return std::nullopt;
 }
 
 } // namespace qnr

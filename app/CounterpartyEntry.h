@@ -22,6 +22,11 @@ struct CounterpartyParse {
 
 CounterpartyParse parseCounterpartyEntry(const QString& text);
 
+class Dialogs;
+// What a combo does when it loses the focus: parses its text, shows the messages of
+// a failed parse (OK button, no icon, application title) and gives no value then.
+std::optional<CounterpartyParse> readCounterpartyEntry(const QString& text, Dialogs& dialogs);
+
 namespace CounterpartyMessages {
 inline QString openingBracketMissing()
 {

@@ -468,17 +468,15 @@ void frmMoves::cmbDocuments_LostFocus()
     const QString text = m_cmbDocuments->currentText();
     if (text.isEmpty())
         return;
-    const CounterpartyParse parsed = parseCounterpartyEntry(text);
-    if (!parsed.ok()) {
-        for (const QString& message : parsed.errors)
-            m_dialogs.message(message, applicationTitle(), MessageIcon::None);
+    const auto parsed = readCounterpartyEntry(text, m_dialogs);
+    if (!parsed) {
         // Logged without a third message: the user has just been told.
         m_context.errorLog.LogError(false, QStringLiteral("5"), QStringLiteral("Invalid procedure call or argument"),
                                     QString::fromLatin1(kWindow), QStringLiteral("cmbDocuments_LostFocus"));
         return;
     }
-    m_lblCode->setText(parsed.id);
-    m_lblTitle->setText(parsed.name);
+    m_lblCode->setText(parsed->id);
+    m_lblTitle->setText(parsed->name);
 }
 
 void frmMoves::fillCounterparties()
@@ -757,14 +755,11 @@ void frmMoves::cmbMainCarrier_LostFocus()
     const QString text = m_cmbMainCarrier->currentText();
     if (text.isEmpty())
         return;
-    const CounterpartyParse parsed = parseCounterpartyEntry(text);
-    if (!parsed.ok()) {
-        for (const QString& message : parsed.errors)
-            m_dialogs.message(message, applicationTitle(), MessageIcon::None);
+    const auto parsed = readCounterpartyEntry(text, m_dialogs);
+    if (!parsed)
         return;
-    }
-    m_lblCarrierId->setText(parsed.id);
-    m_lblCarrierName->setText(parsed.name);
+    m_lblCarrierId->setText(parsed->id);
+    m_lblCarrierName->setText(parsed->name);
 }
 
 void frmMoves::cmdAddCarrier_Click()
