@@ -47,6 +47,15 @@ void ReportListModel::appendRow(ReportRow row)
     endInsertRows();
 }
 
+void ReportListModel::removeRow(int row)
+{
+    if (row < 0 || row >= int(m_rows.size()))
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
 QString ReportListModel::text(int row, int column) const
 {
     const QStringList& cells = m_rows[size_t(row)].cells;

@@ -39,6 +39,7 @@ public:
     // Appends in one step: views repaint once, not per row.
     void appendRows(std::vector<ReportRow> rows);
     void appendRow(ReportRow row);
+    void removeRow(int row);
 
     const ReportRow& rowAt(int row) const { return m_rows[size_t(row)]; }
     ReportRow& rowAt(int row) { return m_rows[size_t(row)]; }

@@ -832,13 +832,7 @@ void frmMoves::cmdClearList_Click()
                           Answer::No)
         != Answer::Yes)
         return;
-    std::vector<ReportRow> rest;
-    for (int i = 0; i < m_filesList->listModel()->rowCount(); ++i) {
-        if (i != row)
-            rest.push_back(m_filesList->listModel()->rowAt(i));
-    }
-    m_filesList->listModel()->clear();
-    m_filesList->listModel()->appendRows(std::move(rest));
+    m_filesList->listModel()->removeRow(row);
     m_clickedFile = -1;
     m_clickedFilePath.clear();
 }

@@ -1,8 +1,7 @@
 #include "AppInfo.h"
 #include "CandyButton.h"
-#include "DemoData.h"
+#include "DemoFixture.h"
 #include "FakeServices.h"
-#include "TempFolder.h"
 #include "frmLogin.h"
 
 #include <QComboBox>
@@ -55,22 +54,13 @@ private:
         }
     };
 
-    test::TempFolder m_folder;
-    data::Connection m_escape{"escape"};
+    test::DemoFixture m_fixture{20, 20};
+    data::Connection& m_escape = m_fixture.escape();
 };
 
 void tst_Login::initTestCase()
 {
-    demo::DemoOptions options;
-    options.today = QDate(2026, 12, 11);
-    options.stockItems = 20;
-    options.documents = 20;
-    options.files = false;
-    QVERIFY(!demo::createDemoDatabases(m_folder.path(), m_folder.file("drives"), options));
-    data::ConnectionOptions o;
-    o.engine = data::Engine::Sqlite;
-    o.database = m_folder.file(demo::kEscapeFile);
-    QVERIFY(!m_escape.open(o));
+    QVERIFY2(m_fixture.ok(), qPrintable(m_fixture.error()));
 }
 
 

@@ -1,7 +1,6 @@
 #include "Connection.h"
-#include "DemoData.h"
+#include "DemoFixture.h"
 #include "SqlLiteral.h"
-#include "TempFolder.h"
 
 #include <QtTest>
 
@@ -20,23 +19,13 @@ private Q_SLOTS:
     void closedConnectionFails();
 
 private:
-    qnr::test::TempFolder m_folder;
-    Connection m_escape{"escape"};
+    qnr::test::DemoFixture m_fixture{60, 30};
+    Connection& m_escape = m_fixture.escape();
 };
 
 void tst_Connection::initTestCase()
 {
-    qnr::demo::DemoOptions options;
-    options.today = QDate(2026, 12, 11);
-    options.stockItems = 30;
-    options.documents = 60;
-    options.files = false;
-    QVERIFY(!qnr::demo::createDemoDatabases(m_folder.path(), m_folder.file("drives"), options));
-    ConnectionOptions o;
-    o.engine = Engine::Sqlite;
-    o.database = qnr::demo::kEscapeFile;
-    o.baseFolder = m_folder.path();
-    QVERIFY(!m_escape.open(o));
+    QVERIFY2(m_fixture.ok(), qPrintable(m_fixture.error()));
 }
 
 void tst_Connection::columnsByNameIgnoringCase()
@@ -140,10 +129,10 @@ void tst_Connection::closedConnectionFails()
     QVERIFY(closed.append("x", {{"a", 1}}));
     ConnectionOptions o;
     o.engine = Engine::Sqlite;
-    o.database = m_folder.file("absent.db");
+    o.database = m_fixture.file("absent.db");
     const MaybeError error = closed.open(o);
     QVERIFY(error && error->connectionRefused);
-    QVERIFY(!QFileInfo::exists(m_folder.file("absent.db")));
+    QVERIFY(!QFileInfo::exists(m_fixture.file("absent.db")));
 }
 
 QTEST_MAIN(tst_Connection)

@@ -2,9 +2,8 @@
 // taken from a small demo fixture; the ones whose meaning is subtle have their rows
 // checked.
 #include "Connection.h"
-#include "DemoData.h"
+#include "DemoFixture.h"
 #include "SqlLiteral.h"
-#include "TempFolder.h"
 
 #include <QtTest>
 
@@ -86,27 +85,15 @@ private:
     QString fill(QString statement) const;
     QueryResult run(const QString& database, const QString& statement);
 
-    qnr::test::TempFolder m_folder;
-    Connection m_escape{"escape"};
-    Connection m_lomag{"lomag"};
+    qnr::test::DemoFixture m_fixture{600, 400};
+    Connection& m_escape = m_fixture.connections().escape;
+    Connection& m_lomag = m_fixture.connections().lomag;
     QMap<QString, QString> m_values;
 };
 
 void tst_Statements::initTestCase()
 {
-    qnr::demo::DemoOptions options;
-    options.today = QDate(2026, 12, 11);
-    options.stockItems = 400;
-    options.documents = 600;
-    options.files = false;
-    QVERIFY(!qnr::demo::createDemoDatabases(m_folder.path(), m_folder.file("drives"), options));
-    ConnectionOptions o;
-    o.engine = Engine::Sqlite;
-    o.baseFolder = m_folder.path();
-    o.database = qnr::demo::kEscapeFile;
-    QVERIFY(!m_escape.open(o));
-    o.database = qnr::demo::kLomagFile;
-    QVERIFY(!m_lomag.open(o));
+    QVERIFY2(m_fixture.ok(), qPrintable(m_fixture.error()));
 
     auto first = [&](const QString& sql, const QString& column) {
         const QueryResult r = m_escape.select(sql);
