@@ -1,10 +1,15 @@
 // quinor-sql escape|lomag|voffice "STATEMENT"
 // Runs one statement through the program's Config.ini, connection and translation
 // layer and prints the rows tab-separated, with a header line of column names.
+// quinor-sql --schema escape|lomag
+// Prints the SQL Server script that sets up the tables, views and functions the
+// program uses, for a test server.
 #include "AppInfo.h"
 #include "Connections.h"
 #include "INIhandling.h"
 #include "Settings.h"
+
+#include <Schema.h>
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,6 +20,17 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--schema")) {
+        if (args[2] == QLatin1String("escape"))
+            out << qnr::data::sqlServerDdl(qnr::data::DatabaseKind::Escape);
+        else if (args[2] == QLatin1String("lomag"))
+            out << qnr::data::sqlServerDdl(qnr::data::DatabaseKind::Lomag);
+        else {
+            err << "usage: quinor-sql --schema escape|lomag\n";
+            return 2;
+        }
+        return 0;
+    }
     if (args.size() != 3) {
         err << "usage: quinor-sql escape|lomag|voffice \"STATEMENT\"\n";
         return 2;

@@ -46,6 +46,7 @@ void tst_QuinorSql::answers_data()
     QTest::newRow("voffice") << "voffice" << "SELECT Note FROM qnrDemoInfo" << 0 << "Note\nQuinorERP demo\n";
     QTest::newRow("bad statement") << "escape" << "SELECT * FROM NoSuchTable" << 1 << "";
     QTest::newRow("bad database") << "other" << "SELECT 1" << 2 << "";
+    QTest::newRow("server script") << "--schema" << "lomag" << 0 << "CREATE TABLE dbo.[qnrLgItems] (\n";
 }
 
 void tst_QuinorSql::answers()
