@@ -3,12 +3,11 @@
 #include "MainLibrary.h"
 #include "QtServices.h"
 
+#include <cstdio>
 #include <QApplication>
 #include <QTextStream>
-#include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(qnr::applicationTitle());
     QApplication::setApplicationVersion(qnr::versionText());

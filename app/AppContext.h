@@ -2,9 +2,9 @@
 
 #include "AppState.h"
 #include "Connections.h"
+#include "modLogError.h"
 #include "PathMapper.h"
 #include "Services.h"
-#include "modLogError.h"
 
 namespace qnr {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace qnr {
 
@@ -28,12 +28,10 @@ class Dialogs;
 std::optional<CounterpartyParse> readCounterpartyEntry(const QString& text, Dialogs& dialogs);
 
 namespace CounterpartyMessages {
-inline QString openingBracketMissing()
-{
+inline QString openingBracketMissing() {
     return QStringLiteral("Δεν βρέθηκε.");
 }
-inline QString closingBracketMissing()
-{
+inline QString closingBracketMissing() {
     return QStringLiteral("String2 not found.");
 }
 } // namespace CounterpartyMessages

@@ -4,8 +4,7 @@
 
 namespace qnr {
 
-QString formatDate(const QDate& date)
-{
+QString formatDate(const QDate& date) {
     if (!date.isValid())
         return {};
     // Digit by digit: QDate::toString parses its format on every call, and lists
@@ -15,20 +14,18 @@ QString formatDate(const QDate& date)
     const int d = date.day();
     if (y < 1000 || y > 9999)
         return date.toString(QStringLiteral("dd/MM/yyyy"));
-    const QChar text[10] = {QChar('0' + d / 10), QChar('0' + d % 10), QLatin1Char('/'),
-                            QChar('0' + m / 10), QChar('0' + m % 10), QLatin1Char('/'),
+    const QChar text[10] = {QChar('0' + d / 10),   QChar('0' + d % 10),       QLatin1Char('/'),
+                            QChar('0' + m / 10),   QChar('0' + m % 10),       QLatin1Char('/'),
                             QChar('0' + y / 1000), QChar('0' + y / 100 % 10), QChar('0' + y / 10 % 10),
                             QChar('0' + y % 10)};
     return QString(text, 10);
 }
 
-QString formatDate(const QDateTime& moment)
-{
+QString formatDate(const QDateTime& moment) {
     return formatDate(moment.date());
 }
 
-QString formatAmount(double value, const QLocale& locale)
-{
+QString formatAmount(double value, const QLocale& locale) {
     // Lists format thousands of amounts: the fixed pattern "#,##0.00" the short way.
     QString text = locale.toString(value, 'f', 2);
     if (value < 0 && value > -0.005 && text.startsWith(locale.negativeSign()))
@@ -36,8 +33,7 @@ QString formatAmount(double value, const QLocale& locale)
     return text;
 }
 
-QString formatNumber(double value, const QString& pattern, const QLocale& locale)
-{
+QString formatNumber(double value, const QString& pattern, const QLocale& locale) {
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
     const QString whole = point < 0 ? pattern : pattern.left(point);
     const QString fraction = point < 0 ? QString() : pattern.mid(point + 1);

@@ -2,22 +2,20 @@
 
 #include "ReportList.h"
 
+#include <cmath>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
-#include <cmath>
 
 namespace qnr {
 
-QString CleanUpperText(QString& text)
-{
+QString CleanUpperText(QString& text) {
     while (text.contains(QLatin1String("  ")))
         text.replace(QLatin1String("  "), QLatin1String(" "));
     return text.toUpper();
 }
 
-void AutoSizeGridColumns(QTableWidget* grid, const QWidget* window)
-{
+void AutoSizeGridColumns(QTableWidget* grid, const QWidget* window) {
     const QFontMetrics fm(window ? window->font() : grid->font());
     const double pixelsPerTwip = (window ? window->logicalDpiX() : grid->logicalDpiX()) / 1440.0;
     const int extra = int(std::lround(100 * pixelsPerTwip));
@@ -36,8 +34,7 @@ void AutoSizeGridColumns(QTableWidget* grid, const QWidget* window)
     }
 }
 
-void LV_AutoSizeColumn(ReportListView* list, int column)
-{
+void LV_AutoSizeColumn(ReportListView* list, int column) {
     const int columns = list->listModel()->columnCount();
     const QFontMetrics fm(list->font());
     auto fit = [&](int c) {
@@ -55,8 +52,7 @@ void LV_AutoSizeColumn(ReportListView* list, int column)
     list->viewport()->update();
 }
 
-void ColorListRow(ReportListView* list, int position, const QColor& color)
-{
+void ColorListRow(ReportListView* list, int position, const QColor& color) {
     const int row = position - 1;
     if (row < 0 || row >= list->listModel()->rowCount())
         return;
@@ -64,8 +60,7 @@ void ColorListRow(ReportListView* list, int position, const QColor& color)
     list->selectRow(row);
 }
 
-void AlternateBackground(ReportListView* list, const QColor& first, const QColor& second)
-{
+void AlternateBackground(ReportListView* list, const QColor& first, const QColor& second) {
     if (list->listModel()->rowCount() == 0)
         return;
     QPalette pal = list->palette();

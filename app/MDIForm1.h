@@ -4,10 +4,10 @@
 #include "Settings.h"
 #include "SystemFacts.h"
 
+#include <functional>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 
 class QLabel;
 class QMdiArea;

@@ -7,9 +7,9 @@
 #include "Settings.h"
 #include "SystemFacts.h"
 
-#include <QTextStream>
 #include <functional>
 #include <memory>
+#include <QTextStream>
 
 class QWidget;
 

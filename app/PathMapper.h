@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QHash>
 #include <QString>
-#include <optional>
 
 namespace qnr {
 

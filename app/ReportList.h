@@ -1,11 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
 #include <QTableView>
 #include <QVariant>
-#include <functional>
 #include <vector>
 
 namespace qnr {

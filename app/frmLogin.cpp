@@ -17,14 +17,14 @@
 
 namespace qnr {
 
-frmLogin::frmLogin(const data::Connection& escape, Dialogs& dialogs, std::function<void(const QString&)> loggedIn,
-                   std::function<void()> endProgram, QWidget* parent)
+frmLogin::frmLogin(const data::Connection& escape, Dialogs& dialogs,
+                   std::function<void(const QString&)> loggedIn, std::function<void()> endProgram,
+                   QWidget* parent)
     : QWidget(parent)
     , m_escape(escape)
     , m_dialogs(dialogs)
     , m_loggedIn(std::move(loggedIn))
-    , m_endProgram(std::move(endProgram))
-{
+    , m_endProgram(std::move(endProgram)) {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("User Login"));
 
@@ -118,13 +118,11 @@ frmLogin::frmLogin(const data::Connection& escape, Dialogs& dialogs, std::functi
     m_users->setEditText(QString::fromLatin1(kDefaultUser));
 }
 
-void frmLogin::showAttempt()
-{
+void frmLogin::showAttempt() {
     m_attemptPanel->setText(LoginMessages::attempts(m_attempts.Prospathies()));
 }
 
-void frmLogin::fillUsers()
-{
+void frmLogin::fillUsers() {
     m_users->clear();
     if (!m_escape.isOpen()) {
         m_notice->setText(LoginMessages::noEscapeConnection);
@@ -142,8 +140,7 @@ void frmLogin::fillUsers()
     m_users->addItems(userNames(users.rows));
 }
 
-void frmLogin::cButLogin_Click()
-{
+void frmLogin::cButLogin_Click() {
     if (!m_login->isEnabled())
         return;
     const QString name = m_users->currentText();
@@ -179,29 +176,27 @@ void frmLogin::cButLogin_Click()
     }
 }
 
-void frmLogin::cButExit_Click()
-{
+void frmLogin::cButExit_Click() {
     close();
     if (m_endProgram)
         m_endProgram();
 }
 
-void frmLogin::Image1_DblClick()
-{
+void frmLogin::Image1_DblClick() {
     m_users->setEditText(QString::fromLatin1(kDefaultUser));
     m_password->setText(QString::fromLatin1(kDefaultSqlPassword));
     cButLogin_Click();
 }
 
-bool frmLogin::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmLogin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_logo && event->type() == QEvent::MouseButtonDblClick) {
         Image1_DblClick();
         return true;
     }
     if (watched == m_picture3 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+        const Qt::KeyboardModifiers mods =
+            key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         if (mods == Qt::ControlModifier && key->key() != Qt::Key_Control) {
             m_users->setEditText(QString::fromLatin1(kCtrlQuickLoginUser));
             m_password->setText(QString::fromLatin1(kCtrlQuickLoginPassword));

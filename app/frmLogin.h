@@ -3,8 +3,8 @@
 #include "LoginLogic.h"
 #include "Services.h"
 
-#include <QWidget>
 #include <functional>
+#include <QWidget>
 
 class QComboBox;
 class QLabel;

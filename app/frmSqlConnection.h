@@ -2,8 +2,8 @@
 
 #include "ConnectionSettings.h"
 
-#include <QWidget>
 #include <functional>
+#include <QWidget>
 
 class QLineEdit;
 class QGroupBox;

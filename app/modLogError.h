@@ -4,8 +4,8 @@
 
 #include <Connection.h>
 
-#include <QString>
 #include <functional>
+#include <QString>
 
 namespace qnr {
 
@@ -18,8 +18,8 @@ public:
     void LogError(bool showMessage, const QString& errorNumber, const QString& description,
                   const QString& moduleName, const QString& procedureName);
 
-    static QString messageText(const QString& errorNumber, const QString& description, const QString& moduleName,
-                               const QString& procedureName);
+    static QString messageText(const QString& errorNumber, const QString& description,
+                               const QString& moduleName, const QString& procedureName);
     static QString messageCaption();
     QString recordLine(const QDateTime& moment, const QString& errorNumber, const QString& description,
                        const QString& moduleName, const QString& procedureName) const;

@@ -28,8 +28,8 @@ public:
     // Past the capacities these throw std::out_of_range.
     void AddTab(const QString& zID, const QString& zCaption);
     void AddCat(const QString& zID, const QString& zTab, const QString& zCaption, bool zDlgButton);
-    void AddButton(const QString& zID, const QString& zSubCat, const QString& zCaption, int zPicture, bool zMore,
-                   const QString& zToolTip = QString());
+    void AddButton(const QString& zID, const QString& zSubCat, const QString& zCaption, int zPicture,
+                   bool zMore, const QString& zToolTip = QString());
 
     void Refresh();
     void Resize();
@@ -84,10 +84,10 @@ protected:
 
 private:
     struct Hit {
-        int tab = -1;         // index into tabs
-        int category = -1;    // index into categories
-        int button = -1;      // index into buttons
-        bool dialog = false;  // on the category's dialog button
+        int tab = -1;        // index into tabs
+        int category = -1;   // index into categories
+        int button = -1;     // index into buttons
+        bool dialog = false; // on the category's dialog button
     };
     Hit hitTest(const QPoint& pos) const;
     void relayout();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <vector>
 
 namespace qnr {
@@ -37,8 +37,8 @@ struct TabPlace {
 };
 
 struct ButtonPlace {
-    int index; // into the button table
-    QRect area;    // mouse area and frame
+    int index;  // into the button table
+    QRect area; // mouse area and frame
     QRect icon;
     QRect caption; // the caption block (one or two lines)
     QRect more;    // empty without the more glyph
@@ -84,7 +84,8 @@ inline constexpr int kMoreGap = 45;
 inline constexpr int kCaptionMargin = 180;
 } // namespace RibbonGeometry
 
-RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs, const std::vector<RibbonCategory>& categories,
+RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs,
+                                const std::vector<RibbonCategory>& categories,
                                 const std::vector<RibbonButtonDef>& buttons, const QString& currentTab,
                                 const RibbonMetrics& metrics);
 

@@ -1,10 +1,10 @@
 #include "RibbonTheme.h"
 
+#include <cmath>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
 
 namespace qnr {
 
@@ -21,8 +21,7 @@ struct Palette {
     QColor backgroundTop, backgroundBottom;
 };
 
-Palette paletteOf(int theme)
-{
+Palette paletteOf(int theme) {
     switch (theme) {
     case 0: // BLACK
         return {QColor(83, 83, 83),    QColor(52, 52, 52),    QColor(38, 38, 38),    QColor(60, 60, 60),
@@ -45,8 +44,7 @@ Palette paletteOf(int theme)
     }
 }
 
-QColor blendColors(const QColor& a, const QColor& b)
-{
+QColor blendColors(const QColor& a, const QColor& b) {
     return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
 }
 
@@ -54,9 +52,7 @@ enum class Slice { Left, Centre, Right, Whole };
 
 // Draws a three-part element at full width, then keeps the slice asked for: the
 // centre slice is uniform across, so the ribbon may stretch it freely.
-template <typename Draw>
-QImage sliced(const QSize& pixels, Slice slice, Draw draw)
-{
+template <typename Draw> QImage sliced(const QSize& pixels, Slice slice, Draw draw) {
     if (slice == Slice::Whole) {
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -77,16 +73,14 @@ QImage sliced(const QSize& pixels, Slice slice, Draw draw)
     return full.copy(x, 0, edge, pixels.height());
 }
 
-void roundedFrame(QPainter& p, const QRectF& r, const QBrush& fill, const QColor& border, qreal radius)
-{
+void roundedFrame(QPainter& p, const QRectF& r, const QBrush& fill, const QColor& border, qreal radius) {
     const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(border, 1.0));
     p.setBrush(fill);
     p.drawRoundedRect(inner, radius, radius);
 }
 
-QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
-{
+QImage drawPicture(int theme, int id, const QSize& px, qreal scale) {
     const Palette c = paletteOf(theme);
     const qreal radius = 3.0 * scale;
     using namespace RibbonPicture;
@@ -118,7 +112,8 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
             clip.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
             p.save();
             p.setClipPath(clip);
-            p.fillRect(QRectF(frame.left(), captionTop, frame.width(), frame.bottom() - captionTop), c.frameCaption);
+            p.fillRect(QRectF(frame.left(), captionTop, frame.width(), frame.bottom() - captionTop),
+                       c.frameCaption);
             p.restore();
         };
     };
@@ -149,10 +144,14 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
             p.setPen(QPen(c.glyph, 1.2 * scale));
             // The glyph keeps to the lower right: a wide category caption may reach the left part.
             const qreal s = r.width();
-            p.drawLine(QPointF(r.left() + s * 0.30, r.top() + s * 0.30), QPointF(r.left() + s * 0.70, r.top() + s * 0.30));
-            p.drawLine(QPointF(r.left() + s * 0.30, r.top() + s * 0.30), QPointF(r.left() + s * 0.30, r.top() + s * 0.70));
-            p.drawLine(QPointF(r.left() + s * 0.42, r.top() + s * 0.42), QPointF(r.left() + s * 0.72, r.top() + s * 0.72));
-            QPolygonF head({QPointF(r.left() + s * 0.76, r.top() + s * 0.76), QPointF(r.left() + s * 0.52, r.top() + s * 0.72),
+            p.drawLine(QPointF(r.left() + s * 0.30, r.top() + s * 0.30),
+                       QPointF(r.left() + s * 0.70, r.top() + s * 0.30));
+            p.drawLine(QPointF(r.left() + s * 0.30, r.top() + s * 0.30),
+                       QPointF(r.left() + s * 0.30, r.top() + s * 0.70));
+            p.drawLine(QPointF(r.left() + s * 0.42, r.top() + s * 0.42),
+                       QPointF(r.left() + s * 0.72, r.top() + s * 0.72));
+            QPolygonF head({QPointF(r.left() + s * 0.76, r.top() + s * 0.76),
+                            QPointF(r.left() + s * 0.52, r.top() + s * 0.72),
                             QPointF(r.left() + s * 0.72, r.top() + s * 0.52)});
             p.setBrush(c.glyph);
             p.setPen(Qt::NoPen);
@@ -216,7 +215,8 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
     case PressedLeft:
     case PressedCentre:
     case PressedRight:
-        return sliced(px, Slice(id - PressedLeft), buttonFrame(c.pressedTop, c.pressedBottom, c.pressedBorder));
+        return sliced(px, Slice(id - PressedLeft),
+                      buttonFrame(c.pressedTop, c.pressedBottom, c.pressedBorder));
     case HoverLeft:
     case HoverCentre:
     case HoverRight:
@@ -233,13 +233,11 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
 
 } // namespace
 
-int normalizedTheme(int theme)
-{
+int normalizedTheme(int theme) {
     return (theme < 0 || theme > 2) ? 0 : theme;
 }
 
-QString themeName(int theme)
-{
+QString themeName(int theme) {
     switch (normalizedTheme(theme)) {
     case 1:
         return QStringLiteral("BLUE");
@@ -250,8 +248,7 @@ QString themeName(int theme)
     }
 }
 
-int themeFromName(const QString& name)
-{
+int themeFromName(const QString& name) {
     if (name == QLatin1String("BLACK"))
         return 0;
     if (name == QLatin1String("BLUE"))
@@ -261,8 +258,7 @@ int themeFromName(const QString& name)
     return -1;
 }
 
-RibbonColors themeColors(int theme)
-{
+RibbonColors themeColors(int theme) {
     switch (normalizedTheme(theme)) {
     case 1:
         return {QColor(142, 176, 218), QColor(21, 66, 139), QColor(62, 106, 184),
@@ -276,8 +272,7 @@ RibbonColors themeColors(int theme)
     }
 }
 
-QSize pictureSizeTwips(int id)
-{
+QSize pictureSizeTwips(int id) {
     using namespace RibbonPicture;
     switch (id) {
     case BarBody:
@@ -320,15 +315,15 @@ QSize pictureSizeTwips(int id)
     }
 }
 
-QPixmap themePicture(const QString& theme, int id, const QSize& size, qreal devicePixelRatio)
-{
+QPixmap themePicture(const QString& theme, int id, const QSize& size, qreal devicePixelRatio) {
     const int number = themeFromName(theme);
     if (number < 0 || id < 101 || id > 141 || size.isEmpty())
         return {};
     const QSize pixels(std::max(1, int(std::lround(size.width() * devicePixelRatio))),
                        std::max(1, int(std::lround(size.height() * devicePixelRatio))));
     static QHash<QString, QPixmap> cache;
-    const QString key = QStringLiteral("%1/%2/%3x%4").arg(number).arg(id).arg(pixels.width()).arg(pixels.height());
+    const QString key =
+        QStringLiteral("%1/%2/%3x%4").arg(number).arg(id).arg(pixels.width()).arg(pixels.height());
     if (const auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
     QPixmap pixmap = QPixmap::fromImage(drawPicture(number, id, pixels, devicePixelRatio));

@@ -1,7 +1,7 @@
 #include "Connection.h"
 
-#include "SqlTranslator.h"
 #include "SqliteExtensions.h"
+#include "SqlTranslator.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,11 +15,10 @@ namespace qnr::data {
 
 namespace {
 
-QString odbcValue(const QString& value)
-{
-    const bool needsBraces = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('{'))
-                             || value.contains(QLatin1Char('}')) || value.contains(QLatin1Char('='))
-                             || value != value.trimmed();
+QString odbcValue(const QString& value) {
+    const bool needsBraces = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('{')) ||
+                             value.contains(QLatin1Char('}')) || value.contains(QLatin1Char('=')) ||
+                             value != value.trimmed();
     if (!needsBraces)
         return value;
     QString inner = value;
@@ -27,8 +26,7 @@ QString odbcValue(const QString& value)
     return QLatin1Char('{') + inner + QLatin1Char('}');
 }
 
-DbError errorFrom(const QSqlError& error)
-{
+DbError errorFrom(const QSqlError& error) {
     QString text = error.text().trimmed();
     if (text.isEmpty())
         text = QStringLiteral("Unknown database error");
@@ -38,15 +36,13 @@ DbError errorFrom(const QSqlError& error)
     return DbError::statement(text, isNumber ? number : QStringLiteral("-1"));
 }
 
-QString quotedName(const QString& name)
-{
+QString quotedName(const QString& name) {
     return QLatin1Char('[') + name + QLatin1Char(']');
 }
 
 } // namespace
 
-QString odbcConnectionString(const ConnectionOptions& options)
-{
+QString odbcConnectionString(const ConnectionOptions& options) {
     QString host = options.server.trimmed();
     QString port;
     // SQL Server writes a port after a comma: "host,1433".
@@ -65,10 +61,10 @@ QString odbcConnectionString(const ConnectionOptions& options)
     return text;
 }
 
-Connection::Connection(const QString& name) : m_name(name) {}
+Connection::Connection(const QString& name)
+    : m_name(name) {}
 
-std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeError* error) const
-{
+std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeError* error) const {
     auto second = std::make_unique<Connection>(name);
     MaybeError result = second->open(m_options);
     if (error)
@@ -78,15 +74,13 @@ std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeErr
     return second;
 }
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     close();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
 }
 
-MaybeError Connection::open(const ConnectionOptions& options)
-{
+MaybeError Connection::open(const ConnectionOptions& options) {
     close();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
@@ -100,7 +94,8 @@ MaybeError Connection::open(const ConnectionOptions& options)
             path = QDir(options.baseFolder).filePath(path);
         // A missing file is a refused connection, never a new empty database.
         if (options.database.trimmed().isEmpty() || !QFileInfo(path).isFile())
-            return DbError::refused(QStringLiteral("Cannot open database \"%1\": the file does not exist.").arg(path));
+            return DbError::refused(
+                QStringLiteral("Cannot open database \"%1\": the file does not exist.").arg(path));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(options.timeoutSeconds * 1000));
@@ -124,8 +119,7 @@ MaybeError Connection::open(const ConnectionOptions& options)
     return std::nullopt;
 }
 
-void Connection::close()
-{
+void Connection::close() {
     if (!QSqlDatabase::contains(m_name))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -133,25 +127,21 @@ void Connection::close()
         db.close();
 }
 
-bool Connection::isOpen() const
-{
+bool Connection::isOpen() const {
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
 }
 
-QString Connection::engineText(const QString& sql) const
-{
+QString Connection::engineText(const QString& sql) const {
     if (m_options.engine == Engine::Sqlite)
         return translateToSqlite(sql);
     return sql;
 }
 
-static MaybeError notOpen()
-{
+static MaybeError notOpen() {
     return DbError::statement(QStringLiteral("The database connection is not open."), QStringLiteral("3704"));
 }
 
-QueryResult Connection::select(const QString& sql) const
-{
+QueryResult Connection::select(const QString& sql) const {
     QueryResult result;
     if (!isOpen()) {
         result.error = notOpen();
@@ -189,8 +179,7 @@ QueryResult Connection::select(const QString& sql) const
     return result;
 }
 
-MaybeError Connection::execute(const QString& sql) const
-{
+MaybeError Connection::execute(const QString& sql) const {
     if (!isOpen())
         return notOpen();
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -203,8 +192,7 @@ MaybeError Connection::execute(const QString& sql) const
     return std::nullopt;
 }
 
-MaybeError Connection::append(const QString& table, const ColumnValues& values) const
-{
+MaybeError Connection::append(const QString& table, const ColumnValues& values) const {
     if (!isOpen())
         return notOpen();
     QStringList names;
@@ -227,13 +215,12 @@ MaybeError Connection::append(const QString& table, const ColumnValues& values) 
 }
 
 MaybeError Connection::update(const QString& table, const ColumnValues& values, const QString& keyColumn,
-                              const QVariant& keyValue) const
-{
+                              const QVariant& keyValue) const {
     return update(table, values, ColumnValues{{keyColumn, keyValue}});
 }
 
-MaybeError Connection::update(const QString& table, const ColumnValues& values, const ColumnValues& keys) const
-{
+MaybeError Connection::update(const QString& table, const ColumnValues& values,
+                              const ColumnValues& keys) const {
     if (!isOpen())
         return notOpen();
     QStringList assignments;
@@ -257,8 +244,7 @@ MaybeError Connection::update(const QString& table, const ColumnValues& values, 
     return std::nullopt;
 }
 
-MaybeError Connection::beginTransaction() const
-{
+MaybeError Connection::beginTransaction() const {
     if (!isOpen())
         return notOpen();
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -267,36 +253,32 @@ MaybeError Connection::beginTransaction() const
     return std::nullopt;
 }
 
-MaybeError Connection::commit() const
-{
+MaybeError Connection::commit() const {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.commit())
         return errorFrom(db.lastError());
     return std::nullopt;
 }
 
-MaybeError Connection::rollback() const
-{
+MaybeError Connection::rollback() const {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.rollback())
         return errorFrom(db.lastError());
     return std::nullopt;
 }
 
-Transaction::Transaction(const Connection& connection) : m_connection(connection)
-{
+Transaction::Transaction(const Connection& connection)
+    : m_connection(connection) {
     m_startError = m_connection.beginTransaction();
     m_done = m_startError.has_value();
 }
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     if (!m_done)
         m_connection.rollback();
 }
 
-MaybeError Transaction::commit()
-{
+MaybeError Transaction::commit() {
     if (m_startError)
         return m_startError;
     m_done = true;

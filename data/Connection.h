@@ -3,12 +3,12 @@
 #include "DbError.h"
 #include "RowSet.h"
 
+#include <memory>
+#include <optional>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QVariant>
-#include <memory>
-#include <optional>
 
 namespace qnr::data {
 

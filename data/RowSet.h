@@ -15,7 +15,9 @@ class RowSet;
 // server's names are.
 class Row {
 public:
-    Row(const RowSet& set, int index) : m_set(set), m_index(index) {}
+    Row(const RowSet& set, int index)
+        : m_set(set)
+        , m_index(index) {}
 
     QVariant value(const QString& column) const;
     bool isNull(const QString& column) const;
@@ -58,10 +60,11 @@ public:
 
     class const_iterator {
     public:
-        const_iterator(const RowSet& set, int index) : m_set(&set), m_index(index) {}
+        const_iterator(const RowSet& set, int index)
+            : m_set(&set)
+            , m_index(index) {}
         Row operator*() const { return m_set->row(m_index); }
-        const_iterator& operator++()
-        {
+        const_iterator& operator++() {
             ++m_index;
             return *this;
         }

@@ -9,11 +9,11 @@ namespace qnr::data {
 enum class DatabaseKind { Escape, Lomag, VisualOffice };
 
 enum class ColumnType {
-    Id,       // package ids of up to 14 digits (numeric on the server)
+    Id, // package ids of up to 14 digits (numeric on the server)
     Integer,
     SmallInt,
-    Bit,      // may be NULL
-    Decimal,  // amounts and quantities
+    Bit,     // may be NULL
+    Decimal, // amounts and quantities
     Text,
     LongText,
     ClockKey, // the program's 18-digit text keys

@@ -4,8 +4,8 @@
 #include <ReportList.h>
 #include <Services.h>
 
-#include <QString>
 #include <optional>
+#include <QString>
 #include <vector>
 
 namespace qnr::documents {
@@ -58,7 +58,9 @@ QString fileNameOf(const QString& path);
 // saves they precede run on a short-lived second connection, in one transaction.
 class AttachedFiles {
 public:
-    AttachedFiles(const data::Connection& escape, const Clock& clock) : m_escape(escape), m_clock(clock) {}
+    AttachedFiles(const data::Connection& escape, const Clock& clock)
+        : m_escape(escape)
+        , m_clock(clock) {}
 
     data::MaybeError load(const QString& mvId, std::vector<FileLine>& lines) const;
     FileLine newLine(const QString& path, const QString& description) const;
@@ -73,7 +75,8 @@ public:
     data::MaybeError saveAccountDocument(const QString& mvId, const FileLine& document) const;
 
 private:
-    data::MaybeError inTransaction(const std::function<data::MaybeError(const data::Connection&)>& work) const;
+    data::MaybeError
+    inTransaction(const std::function<data::MaybeError(const data::Connection&)>& work) const;
     data::ColumnValues fileValues(const QString& mvId, const FileLine& line, const QString& code,
                                   const QString& family) const;
 

@@ -4,8 +4,8 @@
 #include <ReportList.h>
 #include <Services.h>
 
-#include <QString>
 #include <optional>
+#include <QString>
 #include <vector>
 
 namespace qnr::documents {
@@ -54,7 +54,9 @@ QString addressText(const data::Row& row);
 // The shipping data of a document (qnrDocumentDetails).
 class DocumentDetails {
 public:
-    DocumentDetails(const data::Connection& escape, const Clock& clock) : m_escape(escape), m_clock(clock) {}
+    DocumentDetails(const data::Connection& escape, const Clock& clock)
+        : m_escape(escape)
+        , m_clock(clock) {}
 
     data::MaybeError hasDetails(const QString& mvId, bool& has) const;
     data::MaybeError load(const QString& mvId, std::optional<DetailsValues>& values) const;

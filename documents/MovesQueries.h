@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <QDate>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace qnr::documents {
 

@@ -15,8 +15,7 @@ frmDocPath::frmDocPath(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_files(context.connections.escape, context.services.clock)
-    , m_document(context.state.selectedDocument)
-{
+    , m_document(context.state.selectedDocument) {
     setObjectName(QStringLiteral("frmDocPath"));
     setWindowTitle(QStringLiteral("Document Path"));
     m_description = new QLabel(this);
@@ -47,8 +46,7 @@ frmDocPath::frmDocPath(AppContext& context, QWidget* parent)
     lookUp();
 }
 
-void frmDocPath::lookUp()
-{
+void frmDocPath::lookUp() {
     std::optional<FileLine> document;
     if (auto error = m_files.loadAccountDocument(m_document, document)) {
         m_context.services.dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
@@ -61,10 +59,10 @@ void frmDocPath::lookUp()
     m_path->setText(document->path);
 }
 
-void frmDocPath::cmdBrowse_Click()
-{
+void frmDocPath::cmdBrowse_Click() {
     Dialogs& dialogs = m_context.services.dialogs;
-    const std::optional<QString> file = dialogs.openFile(QStringLiteral("Document Path"), QStringLiteral("All files (*)"));
+    const std::optional<QString> file =
+        dialogs.openFile(QStringLiteral("Document Path"), QStringLiteral("All files (*)"));
     if (!file)
         return;
     const QString description =
@@ -74,8 +72,7 @@ void frmDocPath::cmdBrowse_Click()
     m_description->setText(description);
 }
 
-void frmDocPath::cmdSave_Click()
-{
+void frmDocPath::cmdSave_Click() {
     Dialogs& dialogs = m_context.services.dialogs;
     if (m_document.isEmpty()) {
         dialogs.message(QStringLiteral("Select a document in the list first."), applicationTitle(),

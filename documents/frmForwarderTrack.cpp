@@ -16,8 +16,9 @@
 
 namespace qnr::documents {
 
-frmForwarderTrack::frmForwarderTrack(AppContext& context, QWidget* parent) : QWidget(parent), m_context(context)
-{
+frmForwarderTrack::frmForwarderTrack(AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context) {
     setObjectName(QStringLiteral("frmForwarderTrack"));
     setWindowTitle(QStringLiteral("Carrier Tracking URL Address Information"));
     auto* title = new VEXTitleBar(this);
@@ -45,19 +46,20 @@ frmForwarderTrack::frmForwarderTrack(AppContext& context, QWidget* parent) : QWi
 
     const data::QueryResult types = m_context.connections.escape.select(sendTypesStatement());
     if (!types.ok()) {
-        m_context.services.dialogs.message(types.error->description, applicationTitle(), MessageIcon::Critical);
+        m_context.services.dialogs.message(types.error->description, applicationTitle(),
+                                           MessageIcon::Critical);
         return;
     }
     for (const data::Row row : types.rows)
         m_carrier->addItem(row.text(QStringLiteral("SendTypeDescr")).trimmed());
 }
 
-void frmForwarderTrack::cmdSave_Click()
-{
+void frmForwarderTrack::cmdSave_Click() {
     const data::MaybeError error = m_context.connections.escape.append(
-        QStringLiteral("qnrCarrierTrackingURL"), {{QStringLiteral("fwTrackID"), clockKey(m_context.services.clock)},
-                                                  {QStringLiteral("fwCarrierName"), m_carrier->currentText()},
-                                                  {QStringLiteral("fwCarrierTrackURL"), m_address->text()}});
+        QStringLiteral("qnrCarrierTrackingURL"),
+        {{QStringLiteral("fwTrackID"), clockKey(m_context.services.clock)},
+         {QStringLiteral("fwCarrierName"), m_carrier->currentText()},
+         {QStringLiteral("fwCarrierTrackURL"), m_address->text()}});
     if (error) {
         m_context.services.dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
         return;

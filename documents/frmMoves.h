@@ -6,10 +6,10 @@
 
 #include <AppContext.h>
 
+#include <optional>
 #include <QDate>
 #include <QPointer>
 #include <QWidget>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;

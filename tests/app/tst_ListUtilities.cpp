@@ -32,8 +32,7 @@ private:
     struct Combo {
         QWidget host;
         QComboBox* combo;
-        Combo()
-        {
+        Combo() {
             combo = new QComboBox(&host);
             combo->setEditable(true);
             combo->addItems({"ALPHA", "Alpine", "BETA"});
@@ -44,8 +43,7 @@ private:
     };
 };
 
-void tst_ListUtilities::completesToFirstMatchIgnoringCase()
-{
+void tst_ListUtilities::completesToFirstMatchIgnoringCase() {
     Combo c;
     QCOMPARE(AutoCompleteComboBox(c.combo, 'a'), 0);
     QCOMPARE(c.edit()->text(), QString("ALPHA"));
@@ -61,8 +59,7 @@ void tst_ListUtilities::completesToFirstMatchIgnoringCase()
     QCOMPARE(c.combo->currentIndex(), 1);
 }
 
-void tst_ListUtilities::noMatchGrowsTheText()
-{
+void tst_ListUtilities::noMatchGrowsTheText() {
     Combo c;
     AutoCompleteComboBox(c.combo, 'b');
     QCOMPARE(c.edit()->text(), QString("BETA"));
@@ -77,8 +74,7 @@ void tst_ListUtilities::noMatchGrowsTheText()
     QCOMPARE(c.edit()->text(), QString("Bxy"));
 }
 
-void tst_ListUtilities::backspaceRemovesTheCompletion()
-{
+void tst_ListUtilities::backspaceRemovesTheCompletion() {
     Combo c;
     AutoCompleteComboBox(c.combo, 'a');
     AutoCompleteComboBox(c.combo, 'l');
@@ -91,8 +87,7 @@ void tst_ListUtilities::backspaceRemovesTheCompletion()
     QCOMPARE(c.edit()->text(), QString());
 }
 
-void tst_ListUtilities::enterPassesEscapeSwallowed()
-{
+void tst_ListUtilities::enterPassesEscapeSwallowed() {
     Combo c;
     AutoCompleteComboBox(c.combo, 'b');
     QCOMPARE(AutoCompleteComboBox(c.combo, 13), 13);
@@ -103,8 +98,7 @@ void tst_ListUtilities::enterPassesEscapeSwallowed()
     QCOMPARE(c.edit()->text(), QString("BETA"));
 }
 
-void tst_ListUtilities::installedComboSeesTypedKeys()
-{
+void tst_ListUtilities::installedComboSeesTypedKeys() {
     Combo c;
     installAutoComplete(c.combo);
     c.edit()->setFocus();
@@ -120,18 +114,22 @@ void tst_ListUtilities::installedComboSeesTypedKeys()
     QCOMPARE(c.edit()->text(), QString("Alpin"));
 }
 
-void tst_ListUtilities::cleanUpperText_data()
-{
+void tst_ListUtilities::cleanUpperText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("collapsed");
     QTest::addColumn<QString>("upper");
-    QTest::newRow("runs of blanks") << "  a   b  " << " a b " << " A B ";
-    QTest::newRow("greek") << "αεροπλάνο  ώρα" << "αεροπλάνο ώρα" << "ΑΕΡΟΠΛΆΝΟ ΏΡΑ";
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("runs of blanks") << "  a   b  "
+                                    << " a b "
+                                    << " A B ";
+    QTest::newRow("greek") << "αεροπλάνο  ώρα"
+                           << "αεροπλάνο ώρα"
+                           << "ΑΕΡΟΠΛΆΝΟ ΏΡΑ";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
-void tst_ListUtilities::cleanUpperText()
-{
+void tst_ListUtilities::cleanUpperText() {
     QFETCH(QString, text);
     QFETCH(QString, collapsed);
     QFETCH(QString, upper);
@@ -139,8 +137,7 @@ void tst_ListUtilities::cleanUpperText()
     QCOMPARE(text, collapsed);
 }
 
-void tst_ListUtilities::gridColumnsOnlyWiden()
-{
+void tst_ListUtilities::gridColumnsOnlyWiden() {
     QTableWidget grid(2, 2);
     grid.setItem(0, 0, new QTableWidgetItem("a fairly long cell text"));
     grid.setItem(1, 1, new QTableWidgetItem("x"));
@@ -148,12 +145,12 @@ void tst_ListUtilities::gridColumnsOnlyWiden()
     grid.setColumnWidth(1, 500);
     AutoSizeGridColumns(&grid, &grid);
     const QFontMetrics fm(grid.font());
-    QCOMPARE(grid.columnWidth(0), fm.horizontalAdvance("a fairly long cell text") + qRound(100 * grid.logicalDpiX() / 1440.0));
+    QCOMPARE(grid.columnWidth(0),
+             fm.horizontalAdvance("a fairly long cell text") + qRound(100 * grid.logicalDpiX() / 1440.0));
     QCOMPARE(grid.columnWidth(1), 500);
 }
 
-void tst_ListUtilities::reportListColumnsAndRows()
-{
+void tst_ListUtilities::reportListColumnsAndRows() {
     ReportListView list;
     list.resize(1000, 300);
     list.show();
@@ -162,22 +159,28 @@ void tst_ListUtilities::reportListColumnsAndRows()
     QCOMPARE(list.header()->sectionSize(0), std::max(1, int(width * 0.001)));
     QCOMPARE(list.header()->sectionSize(2), int(width * 0.3));
     QCOMPARE(list.listModel()->headerData(1, Qt::Horizontal).toString(), QString("Date/Time"));
-    list.listModel()->appendRow({{"19031863733006", "05/03/2019", "SKYLINE MRO"}, QVariant("19031863733006"), {}, {}});
+    list.listModel()->appendRow(
+        {{"19031863733006", "05/03/2019", "SKYLINE MRO"}, QVariant("19031863733006"), {}, {}});
     QCOMPARE(list.listModel()->text(0, 2), QString("SKYLINE MRO"));
     QCOMPARE(list.listModel()->tag(0).toString(), QString("19031863733006"));
     QVERIFY(!list.isSortingEnabled());
 }
 
-void tst_ListUtilities::bulkAppendIsOneInsert()
-{
+void tst_ListUtilities::bulkAppendIsOneInsert() {
     ReportListView list;
     list.setColumns({{"A", 0.5}, {"B", 0.5}});
     QSignalSpy inserts(list.listModel(), &QAbstractItemModel::rowsInserted);
     QSignalSpy resets(list.listModel(), &QAbstractItemModel::modelReset);
     QList<std::pair<int, int>> progress;
     list.fill(
-        1200, [](int i) { return ReportRow{{QString::number(i), "x"}, i, {}, {}}; },
-        [&](int value, int maximum) { progress.append({value, maximum}); }, 500);
+        1200,
+        [](int i) {
+            return ReportRow{{QString::number(i), "x"}, i, {}, {}};
+        },
+        [&](int value, int maximum) {
+            progress.append({value, maximum});
+        },
+        500);
     QCOMPARE(resets.size() + inserts.size(), 1);
     QCOMPARE(list.listModel()->rowCount(), 1200);
     QCOMPARE(progress, (QList<std::pair<int, int>>{{500, 1200}, {1000, 1200}, {1200, 1200}}));
@@ -187,8 +190,7 @@ void tst_ListUtilities::bulkAppendIsOneInsert()
     QCOMPARE(list.listModel()->text(1499, 1), QString("y"));
 }
 
-void tst_ListUtilities::colorListRowColoursAndSelects()
-{
+void tst_ListUtilities::colorListRowColoursAndSelects() {
     ReportListView list;
     list.setColumns({{"A", 0.5}, {"B", 0.5}});
     list.fill(3, [](int i) { return ReportRow{{QString::number(i), "x"}, i, {}, {}}; });
@@ -201,8 +203,7 @@ void tst_ListUtilities::colorListRowColoursAndSelects()
     QCOMPARE(list.selectedRow(), 1);
 }
 
-void tst_ListUtilities::alternateBackgroundNeedsRows()
-{
+void tst_ListUtilities::alternateBackgroundNeedsRows() {
     ReportListView list;
     list.setColumns({{"A", 1.0}});
     AlternateBackground(&list);
@@ -214,8 +215,7 @@ void tst_ListUtilities::alternateBackgroundNeedsRows()
     QCOMPARE(list.palette().color(QPalette::AlternateBase), QColor(238, 233, 191));
 }
 
-void tst_ListUtilities::autoSizeColumnFitsContents()
-{
+void tst_ListUtilities::autoSizeColumnFitsContents() {
     ReportListView list;
     list.setColumns({{"A", 0.1}, {"B", 0.1}});
     list.fill(2, [](int i) { return ReportRow{{i ? "a much longer text here" : "x", "y"}, {}, {}, {}}; });

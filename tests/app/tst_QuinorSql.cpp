@@ -15,8 +15,7 @@ private:
     qnr::test::TempFolder m_folder;
 };
 
-void tst_QuinorSql::initTestCase()
-{
+void tst_QuinorSql::initTestCase() {
     qnr::demo::DemoOptions options;
     options.today = QDate(2026, 12, 11);
     options.stockItems = 30;
@@ -32,25 +31,30 @@ void tst_QuinorSql::initTestCase()
     m_folder.write("Config.ini", config + "[General]\r\nEscape=1\r\nLomag=1\r\n");
 }
 
-void tst_QuinorSql::answers_data()
-{
+void tst_QuinorSql::answers_data() {
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("statement");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("firstLines");
-    QTest::newRow("escape") << "escape" << "SELECT TOP 2 CurrId, CurrCode FROM dbo.Currencies ORDER BY CurrId" << 0
+    QTest::newRow("escape") << "escape"
+                            << "SELECT TOP 2 CurrId, CurrCode FROM dbo.Currencies ORDER BY CurrId" << 0
                             << "CurrId\tCurrCode\n1\tBGN\n2\tEUR\n";
-    QTest::newRow("null as empty") << "escape" << "SELECT NULL AS Empty, 'x' AS Full" << 0 << "Empty\tFull\n\tx\n";
-    QTest::newRow("lomag") << "lomag" << "SELECT GIN FROM qnrListGINwithCustomers WHERE GINID = 15531" << 0
+    QTest::newRow("null as empty") << "escape"
+                                   << "SELECT NULL AS Empty, 'x' AS Full" << 0 << "Empty\tFull\n\tx\n";
+    QTest::newRow("lomag") << "lomag"
+                           << "SELECT GIN FROM qnrListGINwithCustomers WHERE GINID = 15531" << 0
                            << "GIN\nGIN1/26 - VUZA\n";
-    QTest::newRow("voffice") << "voffice" << "SELECT Note FROM qnrDemoInfo" << 0 << "Note\nQuinorERP demo\n";
-    QTest::newRow("bad statement") << "escape" << "SELECT * FROM NoSuchTable" << 1 << "";
-    QTest::newRow("bad database") << "other" << "SELECT 1" << 2 << "";
-    QTest::newRow("server script") << "--schema" << "lomag" << 0 << "CREATE TABLE dbo.[qnrLgItems] (\n";
+    QTest::newRow("voffice") << "voffice"
+                             << "SELECT Note FROM qnrDemoInfo" << 0 << "Note\nQuinorERP demo\n";
+    QTest::newRow("bad statement") << "escape"
+                                   << "SELECT * FROM NoSuchTable" << 1 << "";
+    QTest::newRow("bad database") << "other"
+                                  << "SELECT 1" << 2 << "";
+    QTest::newRow("server script") << "--schema"
+                                   << "lomag" << 0 << "CREATE TABLE dbo.[qnrLgItems] (\n";
 }
 
-void tst_QuinorSql::answers()
-{
+void tst_QuinorSql::answers() {
     QFETCH(QString, database);
     QFETCH(QString, statement);
     QFETCH(int, exitCode);

@@ -4,8 +4,7 @@
 
 namespace qnr::test {
 
-DemoFixture::DemoFixture(int documents, int stockItems)
-{
+DemoFixture::DemoFixture(int documents, int stockItems) {
     demo::DemoOptions options;
     options.today = today();
     options.documents = documents;

@@ -22,8 +22,10 @@ class FakeDialogs : public Dialogs {
 public:
     Answer message(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
                    Answer defaultAnswer) override;
-    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
-    std::optional<QString> openFile(const QString& title, const QString& filter, const QString& startFolder) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultText) override;
+    std::optional<QString> openFile(const QString& title, const QString& filter,
+                                    const QString& startFolder) override;
 
     void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
     void setNextInput(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
@@ -44,13 +46,11 @@ private:
 
 class FakeShell : public Shell {
 public:
-    bool open(const QString& fileOrAddress) override
-    {
+    bool open(const QString& fileOrAddress) override {
         opened << fileOrAddress;
         return result;
     }
-    bool openFolder(const QString& folder) override
-    {
+    bool openFolder(const QString& folder) override {
         folders << folder;
         return result;
     }
@@ -61,7 +61,8 @@ public:
 
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(QDateTime moment = QDateTime(QDate(2026, 12, 11), QTime(16, 8, 36))) : moment(moment) {}
+    explicit FixedClock(QDateTime moment = QDateTime(QDate(2026, 12, 11), QTime(16, 8, 36)))
+        : moment(moment) {}
     QDateTime now() const override { return moment; }
     QDateTime moment;
 };
