@@ -7,7 +7,8 @@
 #include <QApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(qnr::applicationTitle());
     QApplication::setApplicationVersion(qnr::versionText());

@@ -7,18 +7,18 @@
 
 namespace qnr {
 
-QString applicationTitle() {
+QString applicationTitle()
+{
     return QStringLiteral("QuinorAIS");
 }
 
-QString versionText() {
-    return QStringLiteral("%1.%2.%3")
-        .arg(QUINOR_VERSION_MAJOR)
-        .arg(QUINOR_VERSION_MINOR)
-        .arg(QUINOR_VERSION_PATCH);
+QString versionText()
+{
+    return QStringLiteral("%1.%2.%3").arg(QUINOR_VERSION_MAJOR).arg(QUINOR_VERSION_MINOR).arg(QUINOR_VERSION_PATCH);
 }
 
-QString programFolder() {
+QString programFolder()
+{
     const QString home = qEnvironmentVariable("QUINOR_HOME");
     if (!home.isEmpty())
         return QDir(home).absolutePath();
@@ -27,7 +27,8 @@ QString programFolder() {
     return QDir::currentPath();
 }
 
-QString programFile(const QString& name) {
+QString programFile(const QString& name)
+{
     return QDir(programFolder()).filePath(name);
 }
 

@@ -6,23 +6,25 @@
 #include <QPainterPath>
 
 // Resources of a static library are registered by hand.
-static void initIconResources() {
+static void initIconResources()
+{
     Q_INIT_RESOURCE(icons);
 }
 
 namespace qnr {
 
-QList<QIcon> ribbonImageList() {
+QList<QIcon> ribbonImageList()
+{
     initIconResources();
     QList<QIcon> icons;
-    QStringList files =
-        QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+    QStringList files = QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
     for (const QString& file : files)
         icons << QIcon(QStringLiteral(":/icons/") + file);
     return icons;
 }
 
-QPixmap companyLogo(const QSize& size, qreal devicePixelRatio) {
+QPixmap companyLogo(const QSize& size, qreal devicePixelRatio)
+{
     QPixmap pm(size * devicePixelRatio);
     pm.setDevicePixelRatio(devicePixelRatio);
     pm.fill(Qt::transparent);

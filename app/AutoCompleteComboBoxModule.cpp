@@ -11,7 +11,8 @@ namespace qnr {
 
 namespace {
 
-int findPrefix(const QComboBox* combo, const QString& text) {
+int findPrefix(const QComboBox* combo, const QString& text)
+{
     for (int i = 0; i < combo->count(); ++i) {
         if (combo->itemText(i).startsWith(text, Qt::CaseInsensitive))
             return i;
@@ -25,7 +26,8 @@ class DropList : public QListView {
 public:
     explicit DropList(QComboBox* combo)
         : QListView(combo)
-        , m_combo(combo) {
+        , m_combo(combo)
+    {
         setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
@@ -39,7 +41,8 @@ public:
         });
     }
 
-    void showUnder() {
+    void showUnder()
+    {
         const int rows = std::min(m_combo->maxVisibleItems(), std::max(1, m_combo->count()));
         const int rowHeight = std::max(sizeHintForRow(0), fontMetrics().height() + 2);
         resize(m_combo->width(), rows * rowHeight + 2 * frameWidth());
@@ -63,9 +66,12 @@ class AutoCompleteFilter : public QObject {
 public:
     AutoCompleteFilter(QComboBox* combo)
         : QObject(combo)
-        , m_combo(combo) {}
+        , m_combo(combo)
+    {
+    }
 
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         if (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide) {
             hideList();
             return false;
@@ -112,7 +118,8 @@ public:
     }
 
 private:
-    void hideList() {
+    void hideList()
+    {
         if (auto* list = m_combo->findChild<DropList*>())
             list->hide();
     }
@@ -122,7 +129,8 @@ private:
 
 } // namespace
 
-void ShowComboDropDown(QComboBox* combo) {
+void ShowComboDropDown(QComboBox* combo)
+{
     if (!combo->isVisible())
         return;
     auto* list = combo->findChild<DropList*>();
@@ -131,7 +139,8 @@ void ShowComboDropDown(QComboBox* combo) {
     list->showUnder();
 }
 
-int AutoCompleteComboBox(QComboBox* combo, int keyCode) {
+int AutoCompleteComboBox(QComboBox* combo, int keyCode)
+{
     QLineEdit* edit = combo ? combo->lineEdit() : nullptr;
     if (!edit)
         return 0;
@@ -176,7 +185,8 @@ int AutoCompleteComboBox(QComboBox* combo, int keyCode) {
     }
 }
 
-void installAutoComplete(QComboBox* combo) {
+void installAutoComplete(QComboBox* combo)
+{
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);

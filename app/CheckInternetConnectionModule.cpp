@@ -11,20 +11,20 @@
 
 namespace qnr {
 
-bool hasDefaultRoute(const QString& procNetRoute) {
+bool hasDefaultRoute(const QString& procNetRoute)
+{
     const QStringList lines = procNetRoute.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (int i = 1; i < lines.size(); ++i) {
-        const QStringList fields =
-            lines[i].split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList fields = lines[i].split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         // Iface Destination Gateway Flags ...; flag 0x1 is "up".
-        if (fields.size() >= 4 && fields[1] == QLatin1String("00000000") &&
-            (fields[3].toInt(nullptr, 16) & 0x1))
+        if (fields.size() >= 4 && fields[1] == QLatin1String("00000000") && (fields[3].toInt(nullptr, 16) & 0x1))
             return true;
     }
     return false;
 }
 
-bool IsInternetConnected() {
+bool IsInternetConnected()
+{
     QFile routes(QStringLiteral("/proc/net/route"));
     if (routes.open(QIODevice::ReadOnly) && hasDefaultRoute(QString::fromLatin1(routes.readAll())))
         return true;
@@ -42,7 +42,8 @@ bool IsInternetConnected() {
     return false;
 }
 
-std::optional<QString> GetHttpText(const QString& url, int timeoutMilliseconds) {
+std::optional<QString> GetHttpText(const QString& url, int timeoutMilliseconds)
+{
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(timeoutMilliseconds);
@@ -64,7 +65,8 @@ std::optional<QString> GetHttpText(const QString& url, int timeoutMilliseconds) 
     return text;
 }
 
-QString parseWanIp(const QString& page) {
+QString parseWanIp(const QString& page)
+{
     const QString marker = QStringLiteral("Address: ");
     const qsizetype found = page.indexOf(marker);
     if (found < 0)
@@ -78,12 +80,14 @@ QString parseWanIp(const QString& page) {
     return page.mid(start, end - start);
 }
 
-QString GetWanIp(const QString& url) {
+QString GetWanIp(const QString& url)
+{
     const std::optional<QString> page = GetHttpText(url);
     return page ? parseWanIp(*page) : QStringLiteral("error");
 }
 
-QString LocalIp() {
+QString LocalIp()
+{
     for (const QNetworkInterface& iface : QNetworkInterface::allInterfaces()) {
         const auto flags = iface.flags();
         if (!(flags & QNetworkInterface::IsUp) || (flags & QNetworkInterface::IsLoopBack))

@@ -4,12 +4,12 @@
 
 namespace qnr {
 
-SettingsReport testConnections(const SectionValues& values, const AppSettings& held,
-                               AppConnections& connections, const QString& programFolder) {
+SettingsReport testConnections(const SectionValues& values, const AppSettings& held, AppConnections& connections,
+                               const QString& programFolder)
+{
     using namespace ConnectionSettingsMessages;
     auto tryOne = [&](data::Connection& connection, const TerminalSettings& section) {
-        data::MaybeError error =
-            connection.open(connectionOptions(section, kTestTimeoutSeconds, programFolder));
+        data::MaybeError error = connection.open(connectionOptions(section, kTestTimeoutSeconds, programFolder));
         connection.close();
         return error;
     };
@@ -42,7 +42,8 @@ SettingsReport testConnections(const SectionValues& values, const AppSettings& h
     return {allSuccess, MessageIcon::Information};
 }
 
-bool saveConnectionSettings(const QString& configPath, const SectionValues& values) {
+bool saveConnectionSettings(const QString& configPath, const SectionValues& values)
+{
     const std::array<QString, 3> sections = {IniSections::vOffice, IniSections::escape, IniSections::lomag};
     bool ok = true;
     for (size_t i = 0; i < sections.size(); ++i) {

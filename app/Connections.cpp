@@ -2,21 +2,23 @@
 
 namespace qnr {
 
-QString BuildConnectionText(const TerminalSettings& s) {
+QString BuildConnectionText(const TerminalSettings& s)
+{
     return QStringLiteral("Provider=SQLOLEDB.1;Persist Security Info=False;") + QStringLiteral("User Id=") +
-           s.TermUserName + QStringLiteral(";") + QStringLiteral("Password=") + s.TermPassword +
-           QStringLiteral(";") + QStringLiteral("Initial Catalog=") + s.TermDatabase + QStringLiteral(";") +
-           QStringLiteral("Data Source=") + s.TermServer + QStringLiteral(" ");
+           s.TermUserName + QStringLiteral(";") + QStringLiteral("Password=") + s.TermPassword + QStringLiteral(";") +
+           QStringLiteral("Initial Catalog=") + s.TermDatabase + QStringLiteral(";") + QStringLiteral("Data Source=") +
+           s.TermServer + QStringLiteral(" ");
 }
 
-data::Engine engineFor(const TerminalSettings& settings) {
+data::Engine engineFor(const TerminalSettings& settings)
+{
     return settings.TermDbType.trimmed().compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0
                ? data::Engine::Sqlite
                : data::Engine::SqlServer;
 }
 
-data::ConnectionOptions connectionOptions(const TerminalSettings& s, int timeoutSeconds,
-                                          const QString& programFolder) {
+data::ConnectionOptions connectionOptions(const TerminalSettings& s, int timeoutSeconds, const QString& programFolder)
+{
     data::ConnectionOptions options;
     options.engine = engineFor(s);
     options.server = s.TermServer;
@@ -28,14 +30,13 @@ data::ConnectionOptions connectionOptions(const TerminalSettings& s, int timeout
     return options;
 }
 
-OpenOutcome OpenConnections(const AppSettings& settings, AppConnections& connections,
-                            const QString& programFolder) {
+OpenOutcome OpenConnections(const AppSettings& settings, AppConnections& connections, const QString& programFolder)
+{
     auto openOne = [&](data::Connection& connection, const TerminalSettings& section) {
         return connection.open(connectionOptions(section, kStartupTimeoutSeconds, programFolder));
     };
     auto failed = [](const data::DbError& error) {
-        return OpenOutcome{error.connectionRefused ? StartStep::ShowConnectionSettings : StartStep::Fail,
-                           error};
+        return OpenOutcome{error.connectionRefused ? StartStep::ShowConnectionSettings : StartStep::Fail, error};
     };
 
     const bool escapeOn = settings.Escape == QLatin1String("1");
@@ -62,9 +63,9 @@ OpenOutcome OpenConnections(const AppSettings& settings, AppConnections& connect
     return {StartStep::ShowLogin, std::nullopt};
 }
 
-QString connectionRefusedMessage(const data::DbError& error) {
-    return QStringLiteral("Λάθος Sql Νο ") + error.number + QStringLiteral("\r") +
-           QStringLiteral("Πρόβλημα Σύνδεσης");
+QString connectionRefusedMessage(const data::DbError& error)
+{
+    return QStringLiteral("Λάθος Sql Νο ") + error.number + QStringLiteral("\r") + QStringLiteral("Πρόβλημα Σύνδεσης");
 }
 
 } // namespace qnr

@@ -38,8 +38,7 @@ struct OpenOutcome {
     data::MaybeError error;
 };
 
-OpenOutcome OpenConnections(const AppSettings& settings, AppConnections& connections,
-                            const QString& programFolder);
+OpenOutcome OpenConnections(const AppSettings& settings, AppConnections& connections, const QString& programFolder);
 
 // "Λάθος Sql Νο -2147467259" CR "Πρόβλημα Σύνδεσης"
 QString connectionRefusedMessage(const data::DbError& error);

@@ -5,15 +5,18 @@
 
 namespace qnr {
 
-QString counterpartyEntry(const QString& name, const QString& id) {
+QString counterpartyEntry(const QString& name, const QString& id)
+{
     return (name + QStringLiteral(" (") + id + QStringLiteral(")")).trimmed();
 }
 
-QString counterpartyEntryWithDash(const QString& name, const QString& id) {
+QString counterpartyEntryWithDash(const QString& name, const QString& id)
+{
     return (name + QStringLiteral(" - (") + id + QStringLiteral(")")).trimmed();
 }
 
-CounterpartyParse parseCounterpartyEntry(const QString& text) {
+CounterpartyParse parseCounterpartyEntry(const QString& text)
+{
     CounterpartyParse result;
     const qsizetype open = text.indexOf(QLatin1Char('('));
     if (open < 0)
@@ -30,7 +33,8 @@ CounterpartyParse parseCounterpartyEntry(const QString& text) {
     return result;
 }
 
-std::optional<CounterpartyParse> readCounterpartyEntry(const QString& text, Dialogs& dialogs) {
+std::optional<CounterpartyParse> readCounterpartyEntry(const QString& text, Dialogs& dialogs)
+{
     CounterpartyParse parsed = parseCounterpartyEntry(text);
     if (parsed.ok())
         return parsed;

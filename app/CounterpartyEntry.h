@@ -28,10 +28,12 @@ class Dialogs;
 std::optional<CounterpartyParse> readCounterpartyEntry(const QString& text, Dialogs& dialogs);
 
 namespace CounterpartyMessages {
-inline QString openingBracketMissing() {
+inline QString openingBracketMissing()
+{
     return QStringLiteral("Δεν βρέθηκε.");
 }
-inline QString closingBracketMissing() {
+inline QString closingBracketMissing()
+{
     return QStringLiteral("String2 not found.");
 }
 } // namespace CounterpartyMessages

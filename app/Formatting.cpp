@@ -4,7 +4,8 @@
 
 namespace qnr {
 
-QString formatDate(const QDate& date) {
+QString formatDate(const QDate& date)
+{
     if (!date.isValid())
         return {};
     // Digit by digit: QDate::toString parses its format on every call, and lists
@@ -21,11 +22,13 @@ QString formatDate(const QDate& date) {
     return QString(text, 10);
 }
 
-QString formatDate(const QDateTime& moment) {
+QString formatDate(const QDateTime& moment)
+{
     return formatDate(moment.date());
 }
 
-QString formatAmount(double value, const QLocale& locale) {
+QString formatAmount(double value, const QLocale& locale)
+{
     // Lists format thousands of amounts: the fixed pattern "#,##0.00" the short way.
     QString text = locale.toString(value, 'f', 2);
     if (value < 0 && value > -0.005 && text.startsWith(locale.negativeSign()))
@@ -33,7 +36,8 @@ QString formatAmount(double value, const QLocale& locale) {
     return text;
 }
 
-QString formatNumber(double value, const QString& pattern, const QLocale& locale) {
+QString formatNumber(double value, const QString& pattern, const QLocale& locale)
+{
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
     const QString whole = point < 0 ? pattern : pattern.left(point);
     const QString fraction = point < 0 ? QString() : pattern.mid(point + 1);

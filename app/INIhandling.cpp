@@ -14,7 +14,8 @@ struct Line {
     qsizetype next;  // offset of the following line
 };
 
-std::vector<Line> splitLines(const QByteArray& bytes) {
+std::vector<Line> splitLines(const QByteArray& bytes)
+{
     std::vector<Line> lines;
     qsizetype pos = 0;
     while (pos < bytes.size()) {
@@ -32,12 +33,14 @@ std::vector<Line> splitLines(const QByteArray& bytes) {
     return lines;
 }
 
-QString lineText(const QByteArray& bytes, const Line& line) {
+QString lineText(const QByteArray& bytes, const Line& line)
+{
     return QString::fromUtf8(bytes.constData() + line.start, line.end - line.start);
 }
 
 // The section named on a header line, or no value when the line is no header.
-std::optional<QString> sectionName(const QString& text) {
+std::optional<QString> sectionName(const QString& text)
+{
     const QString t = text.trimmed();
     if (!t.startsWith(QLatin1Char('[')))
         return std::nullopt;
@@ -50,7 +53,8 @@ struct KeyLine {
     QString value;
 };
 
-std::optional<KeyLine> keyLine(const QString& text) {
+std::optional<KeyLine> keyLine(const QString& text)
+{
     const qsizetype eq = text.indexOf(QLatin1Char('='));
     if (eq < 0)
         return std::nullopt;
@@ -64,17 +68,20 @@ std::optional<KeyLine> keyLine(const QString& text) {
     return KeyLine{name, value};
 }
 
-bool sameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QByteArray readAll(const QString& file, bool* exists) {
+QByteArray readAll(const QString& file, bool* exists)
+{
     QFile f(file);
     *exists = f.open(QIODevice::ReadOnly);
     return *exists ? f.readAll() : QByteArray();
 }
 
-bool writeAll(const QString& file, const QByteArray& bytes) {
+bool writeAll(const QString& file, const QByteArray& bytes)
+{
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return false;
@@ -84,7 +91,8 @@ bool writeAll(const QString& file, const QByteArray& bytes) {
 
 } // namespace
 
-QString ReadIniValue(const QString& section, const QString& key, const QString& file) {
+QString ReadIniValue(const QString& section, const QString& key, const QString& file)
+{
     bool exists = false;
     const QByteArray bytes = readAll(file, &exists);
     if (!exists)
@@ -106,11 +114,11 @@ QString ReadIniValue(const QString& section, const QString& key, const QString& 
     return {};
 }
 
-bool WriteIniValue(const QString& section, const QString& key, const QString& value, const QString& file) {
+bool WriteIniValue(const QString& section, const QString& key, const QString& value, const QString& file)
+{
     bool exists = false;
     QByteArray bytes = readAll(file, &exists);
-    const QByteArray eol =
-        (bytes.contains("\r\n") || !bytes.contains('\n')) ? QByteArray("\r\n") : QByteArray("\n");
+    const QByteArray eol = (bytes.contains("\r\n") || !bytes.contains('\n')) ? QByteArray("\r\n") : QByteArray("\n");
 
     const std::vector<Line> lines = splitLines(bytes);
     bool inSection = false;
@@ -160,7 +168,8 @@ bool WriteIniValue(const QString& section, const QString& key, const QString& va
     return writeAll(file, bytes);
 }
 
-bool FileExists(const QString& path) {
+bool FileExists(const QString& path)
+{
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;

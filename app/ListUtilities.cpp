@@ -9,13 +9,15 @@
 
 namespace qnr {
 
-QString CleanUpperText(QString& text) {
+QString CleanUpperText(QString& text)
+{
     while (text.contains(QLatin1String("  ")))
         text.replace(QLatin1String("  "), QLatin1String(" "));
     return text.toUpper();
 }
 
-void AutoSizeGridColumns(QTableWidget* grid, const QWidget* window) {
+void AutoSizeGridColumns(QTableWidget* grid, const QWidget* window)
+{
     const QFontMetrics fm(window ? window->font() : grid->font());
     const double pixelsPerTwip = (window ? window->logicalDpiX() : grid->logicalDpiX()) / 1440.0;
     const int extra = int(std::lround(100 * pixelsPerTwip));
@@ -34,7 +36,8 @@ void AutoSizeGridColumns(QTableWidget* grid, const QWidget* window) {
     }
 }
 
-void LV_AutoSizeColumn(ReportListView* list, int column) {
+void LV_AutoSizeColumn(ReportListView* list, int column)
+{
     const int columns = list->listModel()->columnCount();
     const QFontMetrics fm(list->font());
     auto fit = [&](int c) {
@@ -52,7 +55,8 @@ void LV_AutoSizeColumn(ReportListView* list, int column) {
     list->viewport()->update();
 }
 
-void ColorListRow(ReportListView* list, int position, const QColor& color) {
+void ColorListRow(ReportListView* list, int position, const QColor& color)
+{
     const int row = position - 1;
     if (row < 0 || row >= list->listModel()->rowCount())
         return;
@@ -60,7 +64,8 @@ void ColorListRow(ReportListView* list, int position, const QColor& color) {
     list->selectRow(row);
 }
 
-void AlternateBackground(ReportListView* list, const QColor& first, const QColor& second) {
+void AlternateBackground(ReportListView* list, const QColor& first, const QColor& second)
+{
     if (list->listModel()->rowCount() == 0)
         return;
     QPalette pal = list->palette();

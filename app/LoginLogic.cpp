@@ -4,20 +4,23 @@
 
 namespace qnr {
 
-QString LoginMessages::attempts(int attempt) {
+QString LoginMessages::attempts(int attempt)
+{
     return QStringLiteral("Προσπάθιες εισόδου ") + QString::number(attempt) + QStringLiteral(" από 3");
 }
 
-QString usersStatement() {
+QString usersStatement()
+{
     return QStringLiteral("SELECT * FROM Users");
 }
 
-QString userLookupStatement(const QString& userName) {
-    return QStringLiteral("SELECT * FROM Users WHERE UserName='") + data::escapedText(userName) +
-           QStringLiteral("'");
+QString userLookupStatement(const QString& userName)
+{
+    return QStringLiteral("SELECT * FROM Users WHERE UserName='") + data::escapedText(userName) + QStringLiteral("'");
 }
 
-QStringList userNames(const data::RowSet& users) {
+QStringList userNames(const data::RowSet& users)
+{
     QStringList names;
     names.reserve(users.size());
     for (const data::Row row : users)
@@ -25,8 +28,9 @@ QStringList userNames(const data::RowSet& users) {
     return names;
 }
 
-LoginResult LoginAttempts::check(const data::Connection& escape, const QString& userName,
-                                 const QString& password, data::DbError* error) {
+LoginResult LoginAttempts::check(const data::Connection& escape, const QString& userName, const QString& password,
+                                 data::DbError* error)
+{
     if (userName.isEmpty())
         return LoginResult::EmptyUser;
     const data::QueryResult found = escape.select(userLookupStatement(userName));

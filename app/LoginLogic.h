@@ -11,10 +11,10 @@ namespace LoginMessages {
 inline const QString chooseUser = QStringLiteral("Πρέπει να επιλέξετε χρήστη!!");
 inline const QString wrongKey = QStringLiteral("Λάθος Κλειδί");
 inline const QString denied = QStringLiteral("Η Είσοδος Δεν Επιτρέπετε");
-inline const QString noEscapeConnection = QStringLiteral(
-    "The users cannot be read: the Escape database is not connected.\n"
-    "Set Escape=1 in section [General] of Config.ini and fill in section [rIduza Terminal Settings], "
-    "then start the program again.");
+inline const QString noEscapeConnection =
+    QStringLiteral("The users cannot be read: the Escape database is not connected.\n"
+                   "Set Escape=1 in section [General] of Config.ini and fill in section [rIduza Terminal Settings], "
+                   "then start the program again.");
 QString attempts(int attempt);
 } // namespace LoginMessages
 

@@ -18,15 +18,16 @@
 namespace qnr {
 
 MDIForm1::MDIForm1(const AppSettings& settings, const QString& userName, NetworkFacts& network,
-                   const KeyboardIndicators& keyboard, WindowFactory windows,
-                   std::function<void()> endProgram, QWidget* parent)
+                   const KeyboardIndicators& keyboard, WindowFactory windows, std::function<void()> endProgram,
+                   QWidget* parent)
     : QMainWindow(parent)
     , m_endProgram(std::move(endProgram))
     , m_keyboard(keyboard)
     , m_windows(std::move(windows))
     , m_ribbon(new RBXRibbon(this))
     , m_area(new QMdiArea(this))
-    , m_clock(new QTimer(this)) {
+    , m_clock(new QTimer(this))
+{
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(mainWindowCaption());
     m_area->setObjectName(QStringLiteral("MDIClient"));
@@ -69,26 +70,31 @@ MDIForm1::MDIForm1(const AppSettings& settings, const QString& userName, Network
     resize(1100, 760);
 }
 
-MDIForm1::~MDIForm1() {
+MDIForm1::~MDIForm1()
+{
     qApp->removeEventFilter(this);
 }
 
-QString MDIForm1::panelText(int panel) const {
+QString MDIForm1::panelText(int panel) const
+{
     return (panel >= 1 && panel <= m_panels.size()) ? m_panels[panel - 1]->text() : QString();
 }
 
-QMdiSubWindow* MDIForm1::openWindow(const QString& windowName) const {
+QMdiSubWindow* MDIForm1::openWindow(const QString& windowName) const
+{
     return m_open.value(windowName);
 }
 
-void MDIForm1::applyThemeToFrame() {
+void MDIForm1::applyThemeToFrame()
+{
     m_area->setBackground(QBrush(m_ribbon->LoadBackground()));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, m_ribbon->BackColor());
     setPalette(pal);
 }
 
-void MDIForm1::RBXRibbon1_ButtonClick(const QString& id, const QString&) {
+void MDIForm1::RBXRibbon1_ButtonClick(const QString& id, const QString&)
+{
     const MenuButton* button = menuButton(id);
     if (!button)
         return;
@@ -110,7 +116,8 @@ void MDIForm1::RBXRibbon1_ButtonClick(const QString& id, const QString&) {
     }
 }
 
-void MDIForm1::openChild(const QString& windowName, bool themed) {
+void MDIForm1::openChild(const QString& windowName, bool themed)
+{
     if (QMdiSubWindow* open = m_open.value(windowName)) {
         open->showNormal();
         m_area->setActiveSubWindow(open);
@@ -133,7 +140,8 @@ void MDIForm1::openChild(const QString& windowName, bool themed) {
     sub->show();
 }
 
-void MDIForm1::refreshClockAndKeys() {
+void MDIForm1::refreshClockAndKeys()
+{
     const QDateTime now = QDateTime::currentDateTime();
     m_panels[0]->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
     m_panels[1]->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
@@ -146,7 +154,8 @@ void MDIForm1::refreshClockAndKeys() {
     m_panels[4]->setEnabled(m_insert);
 }
 
-bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert &&
         watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this &&
         !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
@@ -156,8 +165,7 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
             m_insert = !m_insert;
             m_panels[4]->setEnabled(m_insert);
         }
-    } else if (event->type() == QEvent::KeyRelease &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert) {
+    } else if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert) {
         m_lastInsert = nullptr;
     } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_CapsLock ||
@@ -167,7 +175,8 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event) {
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
     // Open windows are not asked; the program ends at once.
     event->accept();
     if (m_endProgram)

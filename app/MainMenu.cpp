@@ -5,7 +5,8 @@
 
 namespace qnr {
 
-const std::vector<MenuButton>& mainMenuButtons() {
+const std::vector<MenuButton>& mainMenuButtons()
+{
     using A = MenuAction;
     static const std::vector<MenuButton> buttons = {
         {"0", "1", "New", 2, false, "", A::OpenThemed, "frmQuotes"},
@@ -29,7 +30,8 @@ const std::vector<MenuButton>& mainMenuButtons() {
     return buttons;
 }
 
-const MenuButton* menuButton(const QString& id) {
+const MenuButton* menuButton(const QString& id)
+{
     // The id is read as a number, as the ribbon reports text.
     bool ok = false;
     const int number = id.trimmed().toInt(&ok);
@@ -42,7 +44,8 @@ const MenuButton* menuButton(const QString& id) {
     return nullptr;
 }
 
-void fillMainRibbon(RBXRibbon& ribbon) {
+void fillMainRibbon(RBXRibbon& ribbon)
+{
     ribbon.AddTab("1", "Quotation");
     ribbon.AddTab("2", "Warehouse");
     ribbon.AddTab("3", "Accounting");
@@ -60,13 +63,14 @@ void fillMainRibbon(RBXRibbon& ribbon) {
     ribbon.Refresh();
 }
 
-int nextTheme(int theme) {
+int nextTheme(int theme)
+{
     return (theme + 1) % 3;
 }
 
-QString mainWindowCaption() {
-    return QStringLiteral("QuinorAIS   ..:: Accounting Information System ::..   Still in v.") +
-           versionText();
+QString mainWindowCaption()
+{
+    return QStringLiteral("QuinorAIS   ..:: Accounting Information System ::..   Still in v.") + versionText();
 }
 
 } // namespace qnr

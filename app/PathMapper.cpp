@@ -7,7 +7,8 @@ namespace qnr {
 
 namespace {
 
-QString resolveIgnoringCase(const QString& root, const QStringList& parts) {
+QString resolveIgnoringCase(const QString& root, const QStringList& parts)
+{
     QString current = root;
     for (const QString& part : parts) {
         const QString exact = QDir(current).filePath(part);
@@ -15,8 +16,7 @@ QString resolveIgnoringCase(const QString& root, const QStringList& parts) {
             current = exact;
             continue;
         }
-        const QStringList entries =
-            QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QString found;
         for (const QString& entry : entries) {
             if (entry.compare(part, Qt::CaseInsensitive) == 0) {
@@ -33,20 +33,24 @@ QString resolveIgnoringCase(const QString& root, const QStringList& parts) {
 
 } // namespace
 
-PathMapper::PathMapper(QHash<QChar, QString> drives) {
+PathMapper::PathMapper(QHash<QChar, QString> drives)
+{
     for (auto it = drives.cbegin(); it != drives.cend(); ++it)
         setDrive(it.key(), it.value());
 }
 
-void PathMapper::setDrive(QChar letter, const QString& folder) {
+void PathMapper::setDrive(QChar letter, const QString& folder)
+{
     m_drives.insert(letter.toUpper(), folder);
 }
 
-bool PathMapper::isWindowsPath(const QString& path) {
+bool PathMapper::isWindowsPath(const QString& path)
+{
     return path.size() >= 2 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == QLatin1Char(':');
 }
 
-std::optional<QString> PathMapper::toNative(const QString& path) const {
+std::optional<QString> PathMapper::toNative(const QString& path) const
+{
     const QString trimmed = path.trimmed();
     if (!isWindowsPath(trimmed)) {
         QString native = trimmed;
@@ -61,14 +65,14 @@ std::optional<QString> PathMapper::toNative(const QString& path) const {
     const bool endsWithSeparator = rest.endsWith(QLatin1Char('/'));
     while (rest.startsWith(QLatin1Char('/')))
         rest.remove(0, 1);
-    QString native =
-        rest.isEmpty() ? QDir::cleanPath(*folder) : QDir::cleanPath(*folder + QLatin1Char('/') + rest);
+    QString native = rest.isEmpty() ? QDir::cleanPath(*folder) : QDir::cleanPath(*folder + QLatin1Char('/') + rest);
     if (endsWithSeparator)
         native += QLatin1Char('/');
     return native;
 }
 
-std::optional<QString> PathMapper::existing(const QString& path) const {
+std::optional<QString> PathMapper::existing(const QString& path) const
+{
     const auto native = toNative(path);
     if (!native)
         return std::nullopt;

@@ -12,7 +12,8 @@ namespace qnr {
 
 namespace {
 
-QMessageBox::StandardButton toButton(Answer answer) {
+QMessageBox::StandardButton toButton(Answer answer)
+{
     switch (answer) {
     case Answer::Ok:
         return QMessageBox::Ok;
@@ -28,8 +29,9 @@ QMessageBox::StandardButton toButton(Answer answer) {
 
 } // namespace
 
-Answer QtDialogs::message(const QString& text, const QString& caption, MessageIcon icon,
-                          MessageButtons buttons, Answer defaultAnswer) {
+Answer QtDialogs::message(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
+                          Answer defaultAnswer)
+{
     QMessageBox box(QApplication::activeWindow());
     // Messages break lines with CR or CR LF, as the program has always written them.
     QString shown = text;
@@ -82,31 +84,32 @@ Answer QtDialogs::message(const QString& text, const QString& caption, MessageIc
     }
 }
 
-std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title,
-                                        const QString& defaultText) {
+std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& defaultText)
+{
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
 }
 
-std::optional<QString> QtDialogs::openFile(const QString& title, const QString& filter,
-                                           const QString& startFolder) {
-    const QString file =
-        QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startFolder, filter);
+std::optional<QString> QtDialogs::openFile(const QString& title, const QString& filter, const QString& startFolder)
+{
+    const QString file = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startFolder, filter);
     if (file.isEmpty())
         return std::nullopt;
     return file;
 }
 
-bool DesktopShell::open(const QString& fileOrAddress) {
+bool DesktopShell::open(const QString& fileOrAddress)
+{
     const QUrl url = QUrl::fromUserInput(fileOrAddress, QString(), QUrl::AssumeLocalFile);
     return QDesktopServices::openUrl(url);
 }
 
-bool DesktopShell::openFolder(const QString& folder) {
+bool DesktopShell::openFolder(const QString& folder)
+{
     if (!QFileInfo(folder).isDir())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));

@@ -10,10 +10,8 @@ class QtDialogs : public Dialogs {
 public:
     Answer message(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
                    Answer defaultAnswer) override;
-    std::optional<QString> input(const QString& prompt, const QString& title,
-                                 const QString& defaultText) override;
-    std::optional<QString> openFile(const QString& title, const QString& filter,
-                                    const QString& startFolder) override;
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> openFile(const QString& title, const QString& filter, const QString& startFolder) override;
 };
 
 class DesktopShell : public Shell {

@@ -5,13 +5,15 @@
 
 namespace qnr {
 
-void ReportListModel::setColumns(std::vector<ReportColumn> columns) {
+void ReportListModel::setColumns(std::vector<ReportColumn> columns)
+{
     beginResetModel();
     m_columns = std::move(columns);
     endResetModel();
 }
 
-void ReportListModel::clear() {
+void ReportListModel::clear()
+{
     if (m_rows.empty())
         return;
     beginResetModel();
@@ -20,7 +22,8 @@ void ReportListModel::clear() {
     endResetModel();
 }
 
-void ReportListModel::appendRows(std::vector<ReportRow> rows) {
+void ReportListModel::appendRows(std::vector<ReportRow> rows)
+{
     if (rows.empty())
         return;
     if (m_rows.empty()) {
@@ -36,14 +39,16 @@ void ReportListModel::appendRows(std::vector<ReportRow> rows) {
     endInsertRows();
 }
 
-void ReportListModel::appendRow(ReportRow row) {
+void ReportListModel::appendRow(ReportRow row)
+{
     const int at = int(m_rows.size());
     beginInsertRows(QModelIndex(), at, at);
     m_rows.push_back(std::move(row));
     endInsertRows();
 }
 
-void ReportListModel::removeRow(int row) {
+void ReportListModel::removeRow(int row)
+{
     if (row < 0 || row >= int(m_rows.size()))
         return;
     beginRemoveRows(QModelIndex(), row, row);
@@ -51,17 +56,20 @@ void ReportListModel::removeRow(int row) {
     endRemoveRows();
 }
 
-QString ReportListModel::text(int row, int column) const {
+QString ReportListModel::text(int row, int column) const
+{
     const QStringList& cells = m_rows[size_t(row)].cells;
     return column < cells.size() ? cells[column] : QString();
 }
 
-void ReportListModel::setRowColor(int row, const QColor& color) {
+void ReportListModel::setRowColor(int row, const QColor& color)
+{
     m_rows[size_t(row)].color = color;
     Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::ForegroundRole});
 }
 
-void ReportListModel::setCellColor(int row, int column, const QColor& color) {
+void ReportListModel::setCellColor(int row, int column, const QColor& color)
+{
     std::vector<QColor>& colors = m_rows[size_t(row)].cellColors;
     if (int(colors.size()) <= column)
         colors.resize(size_t(column) + 1);
@@ -69,15 +77,18 @@ void ReportListModel::setCellColor(int row, int column, const QColor& color) {
     Q_EMIT dataChanged(index(row, column), index(row, column), {Qt::ForegroundRole});
 }
 
-int ReportListModel::rowCount(const QModelIndex& parent) const {
+int ReportListModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int ReportListModel::columnCount(const QModelIndex& parent) const {
+int ReportListModel::columnCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QVariant ReportListModel::data(const QModelIndex& index, int role) const {
+QVariant ReportListModel::data(const QModelIndex& index, int role) const
+{
     if (!index.isValid())
         return {};
     const ReportRow& row = m_rows[size_t(index.row())];
@@ -86,15 +97,13 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return index.column() < row.cells.size() ? row.cells[index.column()] : QString();
     case Qt::ForegroundRole: {
-        if (size_t(index.column()) < row.cellColors.size() &&
-            row.cellColors[size_t(index.column())].isValid())
+        if (size_t(index.column()) < row.cellColors.size() && row.cellColors[size_t(index.column())].isValid())
             return row.cellColors[size_t(index.column())];
         return row.color.isValid() ? QVariant(row.color) : QVariant();
     }
     case Qt::TextAlignmentRole:
-        return index.column() < int(m_columns.size())
-                   ? QVariant(int(m_columns[size_t(index.column())].alignment))
-                   : QVariant();
+        return index.column() < int(m_columns.size()) ? QVariant(int(m_columns[size_t(index.column())].alignment))
+                                                      : QVariant();
     case TagRole:
         return row.tag;
     default:
@@ -102,7 +111,8 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (orientation != Qt::Horizontal || section < 0 || section >= int(m_columns.size()))
         return {};
     if (role == Qt::DisplayRole)
@@ -112,7 +122,8 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-void ReportListModel::sort(int column, Qt::SortOrder order) {
+void ReportListModel::sort(int column, Qt::SortOrder order)
+{
     Q_EMIT layoutAboutToBeChanged();
     std::stable_sort(m_rows.begin(), m_rows.end(), [&](const ReportRow& a, const ReportRow& b) {
         const QString left = column < a.cells.size() ? a.cells[column] : QString();
@@ -125,7 +136,8 @@ void ReportListModel::sort(int column, Qt::SortOrder order) {
 
 ReportListView::ReportListView(QWidget* parent)
     : QTableView(parent)
-    , m_model(new ReportListModel(this)) {
+    , m_model(new ReportListModel(this))
+{
     setModel(m_model);
     // A table without grid and row numbers reads as a report list and, unlike a
     // tree, needs no per-row layout when 100,000 rows arrive.
@@ -147,19 +159,20 @@ ReportListView::ReportListView(QWidget* parent)
         if (!m_applyingWidths)
             m_userSized = true;
     });
-    connect(this, &QTableView::clicked, this,
-            [this](const QModelIndex& index) { Q_EMIT rowClicked(index.row()); });
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) { Q_EMIT rowClicked(index.row()); });
     connect(this, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { Q_EMIT rowDoubleClicked(index.row()); });
 }
 
-void ReportListView::setColumns(const std::vector<ReportColumn>& columns) {
+void ReportListView::setColumns(const std::vector<ReportColumn>& columns)
+{
     m_model->setColumns(columns);
     m_userSized = false;
     applyWidths();
 }
 
-void ReportListView::applyWidths() {
+void ReportListView::applyWidths()
+{
     m_applyingWidths = true;
     const int total = std::max(viewport()->width(), 100);
     const std::vector<ReportColumn>& columns = m_model->columns();
@@ -168,20 +181,23 @@ void ReportListView::applyWidths() {
     m_applyingWidths = false;
 }
 
-void ReportListView::resizeEvent(QResizeEvent* event) {
+void ReportListView::resizeEvent(QResizeEvent* event)
+{
     QTableView::resizeEvent(event);
     if (!m_userSized)
         applyWidths();
 }
 
-void ReportListView::setSortingAllowed(bool allowed) {
+void ReportListView::setSortingAllowed(bool allowed)
+{
     setSortingEnabled(allowed);
     if (!allowed)
         header()->setSortIndicatorShown(false);
 }
 
 void ReportListView::fill(int count, const std::function<ReportRow(int)>& makeRow,
-                          const std::function<void(int, int)>& progress, int step) {
+                          const std::function<void(int, int)>& progress, int step)
+{
     std::vector<ReportRow> rows;
     rows.reserve(size_t(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
@@ -194,12 +210,14 @@ void ReportListView::fill(int count, const std::function<ReportRow(int)>& makeRo
         progress(count, count);
 }
 
-int ReportListView::selectedRow() const {
+int ReportListView::selectedRow() const
+{
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void ReportListView::selectRow(int row) {
+void ReportListView::selectRow(int row)
+{
     if (row < 0 || row >= m_model->rowCount())
         return;
     const QModelIndex index = m_model->index(row, 0);

@@ -17,8 +17,7 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual Answer message(const QString& text, const QString& caption, MessageIcon icon,
-                           MessageButtons buttons = MessageButtons::Ok,
-                           Answer defaultAnswer = Answer::Ok) = 0;
+                           MessageButtons buttons = MessageButtons::Ok, Answer defaultAnswer = Answer::Ok) = 0;
     // No value when the user cancels.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultText = QString()) = 0;

@@ -8,7 +8,8 @@
 
 namespace qnr {
 
-QByteArray defaultConfigText() {
+QByteArray defaultConfigText()
+{
     const QByteArray password = kDefaultSqlPassword;
     const QList<QByteArray> lines = {
         "[vOffice Terminal Settings]",
@@ -48,11 +49,13 @@ QByteArray defaultConfigText() {
     return text;
 }
 
-QString configPathIn(const QString& programFolder) {
+QString configPathIn(const QString& programFolder)
+{
     return QDir(programFolder).filePath(QStringLiteral("Config.ini"));
 }
 
-bool ensureConfigFile(const QString& configPath) {
+bool ensureConfigFile(const QString& configPath)
+{
     if (FileExists(configPath))
         return true;
     QFile file(configPath);
@@ -62,7 +65,8 @@ bool ensureConfigFile(const QString& configPath) {
     return file.write(text) == text.size();
 }
 
-TerminalSettings readTerminalSettings(const QString& section, const QString& configPath) {
+TerminalSettings readTerminalSettings(const QString& section, const QString& configPath)
+{
     TerminalSettings s;
     s.TermId = ReadIniValue(section, QStringLiteral("TermId"), configPath);
     s.TermAway = ReadIniValue(section, QStringLiteral("TermAway"), configPath);
@@ -75,7 +79,8 @@ TerminalSettings readTerminalSettings(const QString& section, const QString& con
     return s;
 }
 
-qint16 toSyrtNumber(const QString& text) {
+qint16 toSyrtNumber(const QString& text)
+{
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok);
     if (!ok || value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
@@ -85,7 +90,8 @@ qint16 toSyrtNumber(const QString& text) {
 
 namespace {
 
-PathMapper readDrives(const QString& configPath) {
+PathMapper readDrives(const QString& configPath)
+{
     // Keys are single drive letters; the profile functions cannot list keys, so
     // each letter is asked for.
     PathMapper mapper;
@@ -99,15 +105,15 @@ PathMapper readDrives(const QString& configPath) {
 
 } // namespace
 
-AppSettings readSettings(const QString& configPath) {
+AppSettings readSettings(const QString& configPath)
+{
     AppSettings settings;
     settings.configPath = configPath;
     settings.vOffice = readTerminalSettings(IniSections::vOffice, configPath);
     settings.escape = readTerminalSettings(IniSections::escape, configPath);
     settings.lomag = readTerminalSettings(IniSections::lomag, configPath);
     settings.TipOfTheDay = ReadIniValue(IniSections::general, QStringLiteral("TipOfTheDay"), configPath);
-    settings.SyrtNumber =
-        toSyrtNumber(ReadIniValue(IniSections::general, QStringLiteral("SyrtNumber"), configPath));
+    settings.SyrtNumber = toSyrtNumber(ReadIniValue(IniSections::general, QStringLiteral("SyrtNumber"), configPath));
     settings.Escape = ReadIniValue(IniSections::general, QStringLiteral("Escape"), configPath);
     settings.Lomag = ReadIniValue(IniSections::general, QStringLiteral("Lomag"), configPath);
     settings.drives = readDrives(configPath);

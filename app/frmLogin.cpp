@@ -17,14 +17,14 @@
 
 namespace qnr {
 
-frmLogin::frmLogin(const data::Connection& escape, Dialogs& dialogs,
-                   std::function<void(const QString&)> loggedIn, std::function<void()> endProgram,
-                   QWidget* parent)
+frmLogin::frmLogin(const data::Connection& escape, Dialogs& dialogs, std::function<void(const QString&)> loggedIn,
+                   std::function<void()> endProgram, QWidget* parent)
     : QWidget(parent)
     , m_escape(escape)
     , m_dialogs(dialogs)
     , m_loggedIn(std::move(loggedIn))
-    , m_endProgram(std::move(endProgram)) {
+    , m_endProgram(std::move(endProgram))
+{
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("User Login"));
 
@@ -118,11 +118,13 @@ frmLogin::frmLogin(const data::Connection& escape, Dialogs& dialogs,
     m_users->setEditText(QString::fromLatin1(kDefaultUser));
 }
 
-void frmLogin::showAttempt() {
+void frmLogin::showAttempt()
+{
     m_attemptPanel->setText(LoginMessages::attempts(m_attempts.Prospathies()));
 }
 
-void frmLogin::fillUsers() {
+void frmLogin::fillUsers()
+{
     m_users->clear();
     if (!m_escape.isOpen()) {
         m_notice->setText(LoginMessages::noEscapeConnection);
@@ -140,7 +142,8 @@ void frmLogin::fillUsers() {
     m_users->addItems(userNames(users.rows));
 }
 
-void frmLogin::cButLogin_Click() {
+void frmLogin::cButLogin_Click()
+{
     if (!m_login->isEnabled())
         return;
     const QString name = m_users->currentText();
@@ -176,19 +179,22 @@ void frmLogin::cButLogin_Click() {
     }
 }
 
-void frmLogin::cButExit_Click() {
+void frmLogin::cButExit_Click()
+{
     close();
     if (m_endProgram)
         m_endProgram();
 }
 
-void frmLogin::Image1_DblClick() {
+void frmLogin::Image1_DblClick()
+{
     m_users->setEditText(QString::fromLatin1(kDefaultUser));
     m_password->setText(QString::fromLatin1(kDefaultSqlPassword));
     cButLogin_Click();
 }
 
-bool frmLogin::eventFilter(QObject* watched, QEvent* event) {
+bool frmLogin::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == m_logo && event->type() == QEvent::MouseButtonDblClick) {
         Image1_DblClick();
         return true;

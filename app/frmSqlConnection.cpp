@@ -27,7 +27,8 @@ frmSqlConnection::frmSqlConnection(const AppSettings& held, AppConnections& conn
     , m_connections(connections)
     , m_dialogs(dialogs)
     , m_programFolder(std::move(programFolder))
-    , m_endProgram(std::move(endProgram)) {
+    , m_endProgram(std::move(endProgram))
+{
     setObjectName(QStringLiteral("frmSqlConnection"));
     setWindowTitle(QStringLiteral("Σύνδεση με Sql"));
 
@@ -36,12 +37,12 @@ frmSqlConnection::frmSqlConnection(const AppSettings& held, AppConnections& conn
     const QStringList greekLabels = {
         "Αριθμός Τερματικού", "Απομακρυσμένο", "Διακομιστής ( Server )", "Χρήστης", "Κωδικός Πρόσβασης",
         "Βάση Δεδομένων",     "TimeOut"};
-    QGroupBox* first = buildGroup(QStringLiteral("Σύνδεση SQL "), QStringLiteral("txt"), plainLabels,
-                                  held.vOffice, m_vOffice, 60);
-    buildGroup(QStringLiteral("Σύνδεση Escape SQL "), QStringLiteral("txtEsc"), greekLabels, held.escape,
-               m_escape, 60 + kGroupWidthTwips + 160);
-    buildGroup(QStringLiteral("Σύνδεση LoMag SQL "), QStringLiteral("txtLog"), greekLabels, held.lomag,
-               m_lomag, 60 + 2 * (kGroupWidthTwips + 160));
+    QGroupBox* first =
+        buildGroup(QStringLiteral("Σύνδεση SQL "), QStringLiteral("txt"), plainLabels, held.vOffice, m_vOffice, 60);
+    buildGroup(QStringLiteral("Σύνδεση Escape SQL "), QStringLiteral("txtEsc"), greekLabels, held.escape, m_escape,
+               60 + kGroupWidthTwips + 160);
+    buildGroup(QStringLiteral("Σύνδεση LoMag SQL "), QStringLiteral("txtLog"), greekLabels, held.lomag, m_lomag,
+               60 + 2 * (kGroupWidthTwips + 160));
 
     const int buttonTop = first->geometry().bottom() + twipsToPixelsY(120, this);
     auto* test = new QPushButton(QStringLiteral("Test"), this);
@@ -50,27 +51,24 @@ frmSqlConnection::frmSqlConnection(const AppSettings& held, AppConnections& conn
     save->setObjectName(QStringLiteral("cmdSave"));
     const int buttonWidth = (first->width() - twipsToPixelsX(60, this)) / 2;
     test->setGeometry(first->x(), buttonTop, buttonWidth, test->sizeHint().height());
-    save->setGeometry(first->geometry().right() - buttonWidth + 1, buttonTop, buttonWidth,
-                      save->sizeHint().height());
+    save->setGeometry(first->geometry().right() - buttonWidth + 1, buttonTop, buttonWidth, save->sizeHint().height());
     connect(test, &QPushButton::clicked, this, &frmSqlConnection::cmdTest_Click);
     connect(save, &QPushButton::clicked, this, &frmSqlConnection::cmdSave_Click);
 
-    const int width =
-        twipsToPixelsX(held.Escape == QLatin1String("0") ? kNarrowWidthTwips : kWideWidthTwips, this);
+    const int width = twipsToPixelsX(held.Escape == QLatin1String("0") ? kNarrowWidthTwips : kWideWidthTwips, this);
     setFixedSize(width, test->geometry().bottom() + twipsToPixelsY(120, this));
 }
 
-QGroupBox* frmSqlConnection::buildGroup(const QString& title, const QString& prefix,
-                                        const QStringList& labels, const TerminalSettings& values,
-                                        Boxes& boxes, int leftTwips) {
+QGroupBox* frmSqlConnection::buildGroup(const QString& title, const QString& prefix, const QStringList& labels,
+                                        const TerminalSettings& values, Boxes& boxes, int leftTwips)
+{
     auto* group = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
     const QStringList keys = {"TermId",       "TermAway",     "TermServer", "TermUserName",
                               "TermPassword", "TermDatabase", "TermTimeOut"};
-    const QStringList texts = {values.TermId,       values.TermAway,     values.TermServer,
-                               values.TermUserName, values.TermPassword, values.TermDatabase,
-                               values.TermTimeOut};
+    const QStringList texts = {values.TermId,       values.TermAway,     values.TermServer, values.TermUserName,
+                               values.TermPassword, values.TermDatabase, values.TermTimeOut};
     QLineEdit** targets[] = {&boxes.TermId,       &boxes.TermAway,     &boxes.TermServer, &boxes.TermUserName,
                              &boxes.TermPassword, &boxes.TermDatabase, &boxes.TermTimeOut};
     for (int i = 0; i < keys.size(); ++i) {
@@ -87,7 +85,8 @@ QGroupBox* frmSqlConnection::buildGroup(const QString& title, const QString& pre
     return group;
 }
 
-TerminalSettings frmSqlConnection::valuesOf(const Boxes& boxes, const TerminalSettings& held) const {
+TerminalSettings frmSqlConnection::valuesOf(const Boxes& boxes, const TerminalSettings& held) const
+{
     TerminalSettings s;
     s.TermId = boxes.TermId->text();
     s.TermAway = boxes.TermAway->text();
@@ -100,17 +99,19 @@ TerminalSettings frmSqlConnection::valuesOf(const Boxes& boxes, const TerminalSe
     return s;
 }
 
-SectionValues frmSqlConnection::boxValues() const {
-    return {valuesOf(m_vOffice, m_held.vOffice), valuesOf(m_escape, m_held.escape),
-            valuesOf(m_lomag, m_held.lomag)};
+SectionValues frmSqlConnection::boxValues() const
+{
+    return {valuesOf(m_vOffice, m_held.vOffice), valuesOf(m_escape, m_held.escape), valuesOf(m_lomag, m_held.lomag)};
 }
 
-void frmSqlConnection::cmdTest_Click() {
+void frmSqlConnection::cmdTest_Click()
+{
     const SettingsReport report = testConnections(boxValues(), m_held, m_connections, m_programFolder);
     m_dialogs.message(report.text, applicationTitle(), report.icon);
 }
 
-void frmSqlConnection::cmdSave_Click() {
+void frmSqlConnection::cmdSave_Click()
+{
     if (!saveConnectionSettings(m_held.configPath, boxValues())) {
         m_dialogs.message(QStringLiteral("The settings could not be written to %1.").arg(m_held.configPath),
                           applicationTitle(), MessageIcon::Critical);

@@ -15,8 +15,8 @@ namespace qnr {
 class frmSqlConnection : public QWidget {
     Q_OBJECT
 public:
-    frmSqlConnection(const AppSettings& held, AppConnections& connections, Dialogs& dialogs,
-                     QString programFolder, std::function<void()> endProgram, QWidget* parent = nullptr);
+    frmSqlConnection(const AppSettings& held, AppConnections& connections, Dialogs& dialogs, QString programFolder,
+                     std::function<void()> endProgram, QWidget* parent = nullptr);
 
     SectionValues boxValues() const;
 

@@ -15,11 +15,11 @@ class ErrorLog {
 public:
     ErrorLog(Dialogs& dialogs, const Clock& clock, QString logPath, QString userName, QString computerName);
 
-    void LogError(bool showMessage, const QString& errorNumber, const QString& description,
-                  const QString& moduleName, const QString& procedureName);
+    void LogError(bool showMessage, const QString& errorNumber, const QString& description, const QString& moduleName,
+                  const QString& procedureName);
 
-    static QString messageText(const QString& errorNumber, const QString& description,
-                               const QString& moduleName, const QString& procedureName);
+    static QString messageText(const QString& errorNumber, const QString& description, const QString& moduleName,
+                               const QString& procedureName);
     static QString messageCaption();
     QString recordLine(const QDateTime& moment, const QString& errorNumber, const QString& description,
                        const QString& moduleName, const QString& procedureName) const;

@@ -14,7 +14,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -50,8 +51,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     qnr::data::Connection connection(QStringLiteral("quinor-sql"));
-    if (auto error = connection.open(
-            qnr::connectionOptions(*section, qnr::kStartupTimeoutSeconds, qnr::programFolder()))) {
+    if (auto error =
+            connection.open(qnr::connectionOptions(*section, qnr::kStartupTimeoutSeconds, qnr::programFolder()))) {
         err << "quinor-sql: " << error->number << " " << error->description << "\n";
         return 1;
     }

@@ -12,7 +12,8 @@ namespace qnr::bench {
 // two of them side by side at the end of the same run.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration)
                 times[run.benchmark_name()] = run.GetAdjustedRealTime();

@@ -18,7 +18,8 @@ namespace {
 
 QString g_escapeFile;
 
-void BM_BareStockRead(benchmark::State& state) {
+void BM_BareStockRead(benchmark::State& state)
+{
     sqlite3* db = nullptr;
     sqlite3_open_v2(g_escapeFile.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     for (auto _ : state) {
@@ -38,9 +39,9 @@ void BM_BareStockRead(benchmark::State& state) {
                     values.append(QVariant(sqlite3_column_double(statement, i)));
                     break;
                 case SQLITE_TEXT:
-                    values.append(QVariant(
-                        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)),
-                                          sqlite3_column_bytes(statement, i))));
+                    values.append(
+                        QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)),
+                                                   sqlite3_column_bytes(statement, i))));
                     break;
                 default:
                     values.append(QVariant());
@@ -55,7 +56,8 @@ void BM_BareStockRead(benchmark::State& state) {
     sqlite3_close(db);
 }
 
-void BM_LayerStockRead(benchmark::State& state) {
+void BM_LayerStockRead(benchmark::State& state)
+{
     data::Connection connection(QStringLiteral("bench"));
     data::ConnectionOptions options;
     options.engine = data::Engine::Sqlite;
@@ -68,13 +70,15 @@ void BM_LayerStockRead(benchmark::State& state) {
     }
 }
 
-void BM_TranslateShort(benchmark::State& state) {
+void BM_TranslateShort(benchmark::State& state)
+{
     const QString sql = QStringLiteral("Select top (150) * from stock order by NEWID()");
     for (auto _ : state)
         benchmark::DoNotOptimize(data::translateToSqlite(sql));
 }
 
-void BM_TranslateLong(benchmark::State& state) {
+void BM_TranslateLong(benchmark::State& state)
+{
     QString sql = QStringLiteral(
         "SELECT dbo.vwLogMoves.LgMvDate,dbo.vwLogMoves.ParastCod,ISNULL((SELECT SUM(ISNULL(LgMvCredit, 0)) "
         "FROM dbo.LgMoves AS LgMoves WHERE (LogId = dbo.vwLogMoves.LogId) AND (ISNULL(LgMvCanceled, 0) = 0) "
@@ -94,13 +98,13 @@ BENCHMARK(BM_LayerStockRead)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_TranslateShort)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TranslateLong)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QString folder = bench::benchFolder();
     std::printf("generating 100,000 stock items and documents...\n");
-    if (auto error =
-            demo::createDemoDatabases(folder, QDir(folder).filePath("drives"), demo::volumeOptions())) {
+    if (auto error = demo::createDemoDatabases(folder, QDir(folder).filePath("drives"), demo::volumeOptions())) {
         std::fprintf(stderr, "%s\n", qPrintable(*error));
         return 1;
     }
@@ -112,8 +116,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     auto& t = reporter.times;
     if (t.count("BM_BareStockRead/min_time:2.000") && t.count("BM_LayerStockRead/min_time:2.000"))
-        ok &= bench::checkRatio("layer read / bare engine read (100,000 stock rows)",
-                                t["BM_LayerStockRead/min_time:2.000"] / t["BM_BareStockRead/min_time:2.000"],
-                                1.3, true);
+        ok &=
+            bench::checkRatio("layer read / bare engine read (100,000 stock rows)",
+                              t["BM_LayerStockRead/min_time:2.000"] / t["BM_BareStockRead/min_time:2.000"], 1.3, true);
     return ok ? 0 : 1;
 }

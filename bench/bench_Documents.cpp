@@ -20,15 +20,9 @@ namespace {
 
 class SilentDialogs : public Dialogs {
 public:
-    Answer message(const QString&, const QString&, MessageIcon, MessageButtons, Answer a) override {
-        return a;
-    }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> openFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
+    Answer message(const QString&, const QString&, MessageIcon, MessageButtons, Answer a) override { return a; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFile(const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 class NoShell : public Shell {
 public:
@@ -45,16 +39,17 @@ const QDate kTo(2026, 12, 31);
 AppConnections* g_connections = nullptr;
 AppContext* g_context = nullptr;
 
-void BM_LayerReadDocuments(benchmark::State& state) {
-    const QString statement =
-        documents::movesStatement(documents::documentCodes(true, true, true), kFrom, kTo);
+void BM_LayerReadDocuments(benchmark::State& state)
+{
+    const QString statement = documents::movesStatement(documents::documentCodes(true, true, true), kFrom, kTo);
     for (auto _ : state) {
         const data::QueryResult result = g_connections->escape.select(statement);
         state.counters["rows"] = result.rows.size();
     }
 }
 
-void BM_FillDocumentsList(benchmark::State& state) {
+void BM_FillDocumentsList(benchmark::State& state)
+{
     documents::frmMoves window(*g_context);
     window.resize(1000, 700);
     window.show();
@@ -76,7 +71,8 @@ void BM_FillDocumentsList(benchmark::State& state) {
 BENCHMARK(BM_LayerReadDocuments)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_FillDocumentsList)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

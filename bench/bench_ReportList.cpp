@@ -16,21 +16,22 @@ namespace {
 constexpr int kRows = 100000;
 
 // The texts as a window has them after reading its rows from the database.
-const std::vector<QStringList>& sourceTexts() {
+const std::vector<QStringList>& sourceTexts()
+{
     static const std::vector<QStringList> texts = [] {
         std::vector<QStringList> t;
         t.reserve(kRows);
         for (int i = 0; i < kRows; ++i)
             t.push_back({QStringLiteral("ST%1").arg(i, 6, 10, QLatin1Char('0')),
-                         QStringLiteral("MS21042L%1-%2").arg(i % 97).arg(i),
-                         QStringLiteral("NUT, SELF-LOCKING"), QString::number(i % 7),
-                         QStringLiteral("%1.00").arg(i % 5000)});
+                         QStringLiteral("MS21042L%1-%2").arg(i % 97).arg(i), QStringLiteral("NUT, SELF-LOCKING"),
+                         QString::number(i % 7), QStringLiteral("%1.00").arg(i % 5000)});
         return t;
     }();
     return texts;
 }
 
-std::vector<ReportRow> buildRows() {
+std::vector<ReportRow> buildRows()
+{
     const std::vector<QStringList>& texts = sourceTexts();
     std::vector<ReportRow> rows;
     rows.reserve(kRows);
@@ -41,7 +42,8 @@ std::vector<ReportRow> buildRows() {
     return rows;
 }
 
-void BM_BuildRows(benchmark::State& state) {
+void BM_BuildRows(benchmark::State& state)
+{
     for (auto _ : state) {
         std::vector<ReportRow> rows = buildRows();
         benchmark::DoNotOptimize(rows.data());
@@ -49,11 +51,11 @@ void BM_BuildRows(benchmark::State& state) {
 }
 
 // A window's list exists already; every load empties it and fills it again.
-void BM_FillReportList(benchmark::State& state) {
+void BM_FillReportList(benchmark::State& state)
+{
     ReportListView list;
     list.resize(900, 600);
-    list.setColumns(
-        {{"Code", 0.15}, {"Part Number", 0.25}, {"Description", 0.35}, {"Kind", 0.1}, {"Stock", 0.15}});
+    list.setColumns({{"Code", 0.15}, {"Part Number", 0.25}, {"Description", 0.35}, {"Kind", 0.1}, {"Stock", 0.15}});
     list.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -64,7 +66,8 @@ void BM_FillReportList(benchmark::State& state) {
     }
 }
 
-void BM_FillTreeWidget(benchmark::State& state) {
+void BM_FillTreeWidget(benchmark::State& state)
+{
     QTreeWidget tree;
     tree.resize(900, 600);
     tree.setColumnCount(5);
@@ -85,7 +88,8 @@ void BM_FillTreeWidget(benchmark::State& state) {
     }
 }
 
-long residentKilobytes() {
+long residentKilobytes()
+{
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
@@ -102,7 +106,8 @@ BENCHMARK(BM_BuildRows)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FillReportList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_FillTreeWidget)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
@@ -112,8 +117,7 @@ int main(int argc, char** argv) {
     long filled = 0;
     {
         ReportListView list;
-        list.setColumns(
-            {{"Code", 0.15}, {"Part Number", 0.25}, {"Description", 0.35}, {"Kind", 0.1}, {"Stock", 0.15}});
+        list.setColumns({{"Code", 0.15}, {"Part Number", 0.25}, {"Description", 0.35}, {"Kind", 0.1}, {"Stock", 0.15}});
         list.listModel()->appendRows(buildRows());
         filled = residentKilobytes() - before;
     }

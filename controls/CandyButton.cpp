@@ -24,12 +24,14 @@ const Scheme kSchemes[] = {
     {{128, 128, 0}, {160, 160, 0}, {192, 192, 0}, {255, 255, 0}},
 };
 
-QColor blend(const QColor& a, const QColor& b, qreal t) {
+QColor blend(const QColor& a, const QColor& b, qreal t)
+{
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
-QColor withBrightness(const QColor& c, int brightness) {
+QColor withBrightness(const QColor& c, int brightness)
+{
     // -100 darkens to black, 100 lightens to white.
     if (brightness >= 0)
         return blend(c, Qt::white, brightness / 100.0);
@@ -39,14 +41,16 @@ QColor withBrightness(const QColor& c, int brightness) {
 } // namespace
 
 CandyButton::CandyButton(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover, false);
     setMouseTracking(true);
     resize(sizeHint());
 }
 
-int CandyButton::cornerSize(int style, int width, int height) {
+int CandyButton::cornerSize(int style, int width, int height)
+{
     int c = 0;
     int divisor = 0;
     switch (style) {
@@ -73,7 +77,8 @@ int CandyButton::cornerSize(int style, int width, int height) {
     return std::clamp(c, 1, std::max(1, limit));
 }
 
-CandyButton::VisualState CandyButton::visualState() const {
+CandyButton::VisualState CandyButton::visualState() const
+{
     if (m_checked)
         return VisualState::Checked;
     if (m_pressed || m_keyPressed)
@@ -85,7 +90,8 @@ CandyButton::VisualState CandyButton::visualState() const {
     return VisualState::Normal;
 }
 
-QSize CandyButton::sizeHint() const {
+QSize CandyButton::sizeHint() const
+{
     const QFontMetrics fm(font());
     int w = fm.horizontalAdvance(Caption()) + 24;
     int h = fm.height() + 12;
@@ -98,72 +104,85 @@ QSize CandyButton::sizeHint() const {
     return {std::max(w, 75), std::max(h, 25)};
 }
 
-void CandyButton::setCaption(const QString& caption) {
+void CandyButton::setCaption(const QString& caption)
+{
     m_caption = caption;
     update();
 }
 
-void CandyButton::setForeColor(const QColor& c) {
+void CandyButton::setForeColor(const QColor& c)
+{
     m_foreColor = c;
     update();
 }
 
-void CandyButton::setPicture(const QIcon& icon) {
+void CandyButton::setPicture(const QIcon& icon)
+{
     m_picture = icon;
     update();
 }
 
-void CandyButton::setPictureAlignment(int alignment) {
+void CandyButton::setPictureAlignment(int alignment)
+{
     m_pictureAlignment = std::clamp(alignment, 0, 3);
     update();
 }
 
-void CandyButton::setStyle(int style) {
+void CandyButton::setStyle(int style)
+{
     m_style = std::clamp(style, 0, 7);
     updateShape();
     update();
 }
 
-void CandyButton::setChecked(bool checked) {
+void CandyButton::setChecked(bool checked)
+{
     m_checked = checked;
     update();
 }
 
-void CandyButton::setColorButtonUp(const QColor& c) {
+void CandyButton::setColorButtonUp(const QColor& c)
+{
     m_up = c;
     m_colorScheme = 0;
     update();
 }
 
-void CandyButton::setColorButtonDown(const QColor& c) {
+void CandyButton::setColorButtonDown(const QColor& c)
+{
     m_down = c;
     m_colorScheme = 0;
     update();
 }
 
-void CandyButton::setColorButtonHover(const QColor& c) {
+void CandyButton::setColorButtonHover(const QColor& c)
+{
     m_hoverColor = c;
     m_colorScheme = 0;
     update();
 }
 
-void CandyButton::setColorBright(const QColor& c) {
+void CandyButton::setColorBright(const QColor& c)
+{
     m_bright = c;
     m_colorScheme = 0;
     update();
 }
 
-void CandyButton::setBorderBrightness(int value) {
+void CandyButton::setBorderBrightness(int value)
+{
     m_borderBrightness = std::clamp(value, -100, 100);
     update();
 }
 
-void CandyButton::setDisplayHand(bool on) {
+void CandyButton::setDisplayHand(bool on)
+{
     m_displayHand = on;
     handCursor();
 }
 
-void CandyButton::setColorScheme(int scheme) {
+void CandyButton::setColorScheme(int scheme)
+{
     if (scheme >= 1 && scheme <= 6) {
         const Scheme& s = kSchemes[scheme - 1];
         m_up = s.up;
@@ -177,14 +196,16 @@ void CandyButton::setColorScheme(int scheme) {
     update();
 }
 
-void CandyButton::handCursor() {
+void CandyButton::handCursor()
+{
     if (m_displayHand)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
 }
 
-void CandyButton::updateShape() {
+void CandyButton::updateShape()
+{
     const int c = cornerSize(m_style, width(), height());
     if (c == 0) {
         clearMask();
@@ -195,11 +216,13 @@ void CandyButton::updateShape() {
     setMask(QRegion(path.toFillPolygon().toPolygon()));
 }
 
-void CandyButton::resizeEvent(QResizeEvent*) {
+void CandyButton::resizeEvent(QResizeEvent*)
+{
     updateShape();
 }
 
-void CandyButton::mousePressEvent(QMouseEvent* event) {
+void CandyButton::mousePressEvent(QMouseEvent* event)
+{
     if (!isEnabled())
         return;
     setFocus(Qt::MouseFocusReason);
@@ -209,7 +232,8 @@ void CandyButton::mousePressEvent(QMouseEvent* event) {
     Q_EMIT MouseDown(event->buttons() | event->button(), event->modifiers(), p.x(), p.y());
 }
 
-void CandyButton::mouseMoveEvent(QMouseEvent* event) {
+void CandyButton::mouseMoveEvent(QMouseEvent* event)
+{
     if (!isEnabled())
         return;
     const QPoint p = event->position().toPoint();
@@ -223,7 +247,8 @@ void CandyButton::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
 }
 
-void CandyButton::mouseReleaseEvent(QMouseEvent* event) {
+void CandyButton::mouseReleaseEvent(QMouseEvent* event)
+{
     if (!isEnabled())
         return;
     const QPoint p = event->position().toPoint();
@@ -237,7 +262,8 @@ void CandyButton::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT Click();
 }
 
-void CandyButton::mouseDoubleClickEvent(QMouseEvent*) {
+void CandyButton::mouseDoubleClickEvent(QMouseEvent*)
+{
     if (!isEnabled())
         return;
     m_pressed = true;
@@ -245,7 +271,8 @@ void CandyButton::mouseDoubleClickEvent(QMouseEvent*) {
     Q_EMIT DblClick();
 }
 
-void CandyButton::enterEvent(QEnterEvent*) {
+void CandyButton::enterEvent(QEnterEvent*)
+{
     if (!isEnabled())
         return;
     m_hover = true;
@@ -253,7 +280,8 @@ void CandyButton::enterEvent(QEnterEvent*) {
     Q_EMIT MouseEnter();
 }
 
-void CandyButton::leaveEvent(QEvent*) {
+void CandyButton::leaveEvent(QEvent*)
+{
     if (!isEnabled())
         return;
     m_hover = false;
@@ -261,7 +289,8 @@ void CandyButton::leaveEvent(QEvent*) {
     Q_EMIT MouseLeave();
 }
 
-void CandyButton::keyPressEvent(QKeyEvent* event) {
+void CandyButton::keyPressEvent(QKeyEvent* event)
+{
     if (!isEnabled() || (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)) {
         QWidget::keyPressEvent(event);
         return;
@@ -273,9 +302,9 @@ void CandyButton::keyPressEvent(QKeyEvent* event) {
     Q_EMIT MouseDown(Qt::LeftButton, event->modifiers(), 0, 0);
 }
 
-void CandyButton::keyReleaseEvent(QKeyEvent* event) {
-    if (!isEnabled() || (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) ||
-        event->isAutoRepeat()) {
+void CandyButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isEnabled() || (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || event->isAutoRepeat()) {
         QWidget::keyReleaseEvent(event);
         return;
     }
@@ -287,16 +316,19 @@ void CandyButton::keyReleaseEvent(QKeyEvent* event) {
     Q_EMIT Click();
 }
 
-void CandyButton::focusInEvent(QFocusEvent*) {
+void CandyButton::focusInEvent(QFocusEvent*)
+{
     update();
 }
 
-void CandyButton::focusOutEvent(QFocusEvent*) {
+void CandyButton::focusOutEvent(QFocusEvent*)
+{
     m_keyPressed = false;
     update();
 }
 
-void CandyButton::changeEvent(QEvent* event) {
+void CandyButton::changeEvent(QEvent* event)
+{
     if (event->type() == QEvent::EnabledChange) {
         if (!isEnabled())
             m_hover = m_pressed = m_keyPressed = false;
@@ -305,7 +337,8 @@ void CandyButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void CandyButton::paintEvent(QPaintEvent*) {
+void CandyButton::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const VisualState state = visualState();
@@ -376,8 +409,7 @@ void CandyButton::paintEvent(QPaintEvent*) {
             default:
                 break;
             }
-            const QRectF band(faceRect.left() + faceRect.width() * inset,
-                              faceRect.top() + faceRect.height() * bandTop,
+            const QRectF band(faceRect.left() + faceRect.width() * inset, faceRect.top() + faceRect.height() * bandTop,
                               faceRect.width() * (1 - 2 * inset), faceRect.height() * bandHeight);
             QLinearGradient shine(band.topLeft(), band.bottomLeft());
             QColor brightTop = blend(face, m_bright, sunk ? 0.35 : 0.85);
@@ -413,8 +445,7 @@ void CandyButton::paintEvent(QPaintEvent*) {
     const int textWidth = fm.horizontalAdvance(caption);
     const int gap = (!iconSize.isEmpty() && !caption.isEmpty()) ? 4 : 0;
     const bool horizontal = m_pictureAlignment == IconLeft || m_pictureAlignment == IconRight;
-    const int blockWidth =
-        horizontal ? iconSize.width() + gap + textWidth : std::max(iconSize.width(), textWidth);
+    const int blockWidth = horizontal ? iconSize.width() + gap + textWidth : std::max(iconSize.width(), textWidth);
     const int blockHeight =
         horizontal ? std::max(iconSize.height(), fm.height()) : iconSize.height() + gap + fm.height();
     const int shift = (state == VisualState::Pressed) ? 1 : 0;
@@ -427,8 +458,8 @@ void CandyButton::paintEvent(QPaintEvent*) {
                          iconSize.width(), iconSize.height());
         break;
     case IconAbove:
-        iconRect = QRect(origin.x() + (blockWidth - iconSize.width()) / 2, origin.y(), iconSize.width(),
-                         iconSize.height());
+        iconRect =
+            QRect(origin.x() + (blockWidth - iconSize.width()) / 2, origin.y(), iconSize.width(), iconSize.height());
         textRect = QRect(origin.x(), origin.y() + iconSize.height() + gap, blockWidth, fm.height());
         break;
     case IconBelow:
@@ -437,8 +468,8 @@ void CandyButton::paintEvent(QPaintEvent*) {
                          iconSize.width(), iconSize.height());
         break;
     default:
-        iconRect = QRect(origin.x(), origin.y() + (blockHeight - iconSize.height()) / 2, iconSize.width(),
-                         iconSize.height());
+        iconRect =
+            QRect(origin.x(), origin.y() + (blockHeight - iconSize.height()) / 2, iconSize.width(), iconSize.height());
         textRect = QRect(origin.x() + iconSize.width() + gap, origin.y(), textWidth, blockHeight);
         break;
     }

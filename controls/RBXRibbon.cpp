@@ -14,7 +14,8 @@ using namespace RibbonPicture;
 
 namespace {
 
-QString blanksForBreaks(QString text) {
+QString blanksForBreaks(QString text)
+{
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -24,7 +25,8 @@ QString blanksForBreaks(QString text) {
 } // namespace
 
 RBXRibbon::RBXRibbon(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("RBXRibbon1"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,7 +34,8 @@ RBXRibbon::RBXRibbon(QWidget* parent)
     Resize();
 }
 
-void RBXRibbon::AddTab(const QString& zID, const QString& zCaption) {
+void RBXRibbon::AddTab(const QString& zID, const QString& zCaption)
+{
     if (int(m_tabs.size()) >= kMaxTabs)
         throw std::out_of_range("RBXRibbon: more than 31 tabs");
     m_tabs.push_back({zID, blanksForBreaks(zCaption)});
@@ -40,14 +43,16 @@ void RBXRibbon::AddTab(const QString& zID, const QString& zCaption) {
         m_currentTab = zID;
 }
 
-void RBXRibbon::AddCat(const QString& zID, const QString& zTab, const QString& zCaption, bool zDlgButton) {
+void RBXRibbon::AddCat(const QString& zID, const QString& zTab, const QString& zCaption, bool zDlgButton)
+{
     if (int(m_categories.size()) >= kMaxCategories)
         throw std::out_of_range("RBXRibbon: more than 31 categories");
     m_categories.push_back({zID, zTab, blanksForBreaks(zCaption), zDlgButton});
 }
 
-void RBXRibbon::AddButton(const QString& zID, const QString& zSubCat, const QString& zCaption, int zPicture,
-                          bool zMore, const QString& zToolTip) {
+void RBXRibbon::AddButton(const QString& zID, const QString& zSubCat, const QString& zCaption, int zPicture, bool zMore,
+                          const QString& zToolTip)
+{
     if (int(m_buttons.size()) >= kMaxButtons)
         throw std::out_of_range("RBXRibbon: more than 91 buttons");
     QString caption = zCaption;
@@ -59,23 +64,27 @@ void RBXRibbon::AddButton(const QString& zID, const QString& zSubCat, const QStr
     m_buttonIcons.push_back(zPicture >= 1 && zPicture <= m_images.size() ? m_images[zPicture - 1] : QIcon());
 }
 
-void RBXRibbon::Resize() {
+void RBXRibbon::Resize()
+{
     setFixedHeight(twipsToPixelsY(pictureSizeTwips(BarBody).height() - RibbonGeometry::kHiddenBarTop, this));
 }
 
-void RBXRibbon::Refresh() {
+void RBXRibbon::Refresh()
+{
     Resize();
     relayout();
 }
 
-void RBXRibbon::relayout() {
+void RBXRibbon::relayout()
+{
     m_layout = layoutRibbon(m_tabs, m_categories, m_buttons, m_currentTab, metrics());
     m_hoverTab = m_hoverButton = m_highCategory = m_pressedButton = -1;
     m_hoverDialog = false;
     update();
 }
 
-RibbonMetrics RBXRibbon::metrics() const {
+RibbonMetrics RBXRibbon::metrics() const
+{
     RibbonMetrics m;
     const QFontMetrics fm(font());
     const double twipsPerPixel = 1440.0 / std::max(1, logicalDpiX());
@@ -89,24 +98,28 @@ RibbonMetrics RBXRibbon::metrics() const {
     return m;
 }
 
-void RBXRibbon::setTheme(int theme) {
+void RBXRibbon::setTheme(int theme)
+{
     m_theme = normalizedTheme(theme);
     m_colors = themeColors(m_theme);
     update();
 }
 
-void RBXRibbon::setButtonCenter(bool centre) {
+void RBXRibbon::setButtonCenter(bool centre)
+{
     m_buttonCenter = centre;
 }
 
-QPixmap RBXRibbon::LoadBackground() const {
+QPixmap RBXRibbon::LoadBackground() const
+{
     const QSize twips = pictureSizeTwips(Background);
     return themePicture(themeName(m_theme), Background,
                         QSize(twipsToPixelsX(twips.width(), this), twipsToPixelsY(twips.height(), this)),
                         devicePixelRatioF());
 }
 
-QRect RBXRibbon::toPixels(const QRect& twips) const {
+QRect RBXRibbon::toPixels(const QRect& twips) const
+{
     if (twips.isNull())
         return {};
     const int left = twipsToPixelsX(twips.left(), this);
@@ -116,7 +129,8 @@ QRect RBXRibbon::toPixels(const QRect& twips) const {
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-QRect RBXRibbon::tabRect(const QString& id) const {
+QRect RBXRibbon::tabRect(const QString& id) const
+{
     for (const TabPlace& t : m_layout.tabs) {
         if (m_tabs[size_t(t.index)].id == id)
             return toPixels(t.area());
@@ -124,7 +138,8 @@ QRect RBXRibbon::tabRect(const QString& id) const {
     return {};
 }
 
-QRect RBXRibbon::categoryRect(const QString& id) const {
+QRect RBXRibbon::categoryRect(const QString& id) const
+{
     for (const CategoryPlace& c : m_layout.categories) {
         if (m_categories[size_t(c.index)].id == id)
             return toPixels(c.area());
@@ -132,7 +147,8 @@ QRect RBXRibbon::categoryRect(const QString& id) const {
     return {};
 }
 
-QRect RBXRibbon::dialogButtonRect(const QString& categoryId) const {
+QRect RBXRibbon::dialogButtonRect(const QString& categoryId) const
+{
     for (const CategoryPlace& c : m_layout.categories) {
         if (m_categories[size_t(c.index)].id == categoryId)
             return toPixels(c.dialog);
@@ -140,7 +156,8 @@ QRect RBXRibbon::dialogButtonRect(const QString& categoryId) const {
     return {};
 }
 
-QList<QRect> RBXRibbon::buttonRects(const QString& id) const {
+QList<QRect> RBXRibbon::buttonRects(const QString& id) const
+{
     QList<QRect> rects;
     for (const CategoryPlace& c : m_layout.categories) {
         for (const ButtonPlace& b : c.buttons) {
@@ -151,14 +168,16 @@ QList<QRect> RBXRibbon::buttonRects(const QString& id) const {
     return rects;
 }
 
-QStringList RBXRibbon::visibleCategories() const {
+QStringList RBXRibbon::visibleCategories() const
+{
     QStringList ids;
     for (const CategoryPlace& c : m_layout.categories)
         ids << m_categories[size_t(c.index)].id;
     return ids;
 }
 
-QStringList RBXRibbon::visibleButtons() const {
+QStringList RBXRibbon::visibleButtons() const
+{
     QStringList ids;
     for (const CategoryPlace& c : m_layout.categories) {
         for (const ButtonPlace& b : c.buttons)
@@ -167,20 +186,23 @@ QStringList RBXRibbon::visibleButtons() const {
     return ids;
 }
 
-QString RBXRibbon::toolTipOf(int buttonIndex) const {
+QString RBXRibbon::toolTipOf(int buttonIndex) const
+{
     if (buttonIndex < 0 || buttonIndex >= int(m_buttons.size()))
         return {};
     return m_buttons[size_t(buttonIndex)].toolTip;
 }
 
-QSize RBXRibbon::sizeHint() const {
+QSize RBXRibbon::sizeHint() const
+{
     int width = 0;
     if (!m_layout.categories.empty())
         width = toPixels(m_layout.categories.back().area()).right() + 8;
     return {std::max(width, 400), height()};
 }
 
-RBXRibbon::Hit RBXRibbon::hitTest(const QPoint& pos) const {
+RBXRibbon::Hit RBXRibbon::hitTest(const QPoint& pos) const
+{
     Hit hit;
     for (const TabPlace& t : m_layout.tabs) {
         if (toPixels(t.area()).contains(pos)) {
@@ -207,7 +229,8 @@ RBXRibbon::Hit RBXRibbon::hitTest(const QPoint& pos) const {
     return hit;
 }
 
-void RBXRibbon::applyHover(const Hit& hit) {
+void RBXRibbon::applyHover(const Hit& hit)
+{
     const int tab = (hit.tab >= 0 && m_tabs[size_t(hit.tab)].id != m_currentTab) ? hit.tab : -1;
     if (tab == m_hoverTab && hit.button == m_hoverButton && hit.category == m_highCategory &&
         hit.dialog == m_hoverDialog)
@@ -219,15 +242,18 @@ void RBXRibbon::applyHover(const Hit& hit) {
     update();
 }
 
-void RBXRibbon::mouseMoveEvent(QMouseEvent* event) {
+void RBXRibbon::mouseMoveEvent(QMouseEvent* event)
+{
     applyHover(hitTest(event->position().toPoint()));
 }
 
-void RBXRibbon::leaveEvent(QEvent*) {
+void RBXRibbon::leaveEvent(QEvent*)
+{
     applyHover(Hit());
 }
 
-void RBXRibbon::mousePressEvent(QMouseEvent* event) {
+void RBXRibbon::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton)
         return;
     const Hit hit = hitTest(event->position().toPoint());
@@ -237,7 +263,8 @@ void RBXRibbon::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void RBXRibbon::mouseReleaseEvent(QMouseEvent* event) {
+void RBXRibbon::mouseReleaseEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton)
         return;
     const Hit hit = hitTest(event->position().toPoint());
@@ -258,7 +285,8 @@ void RBXRibbon::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-bool RBXRibbon::event(QEvent* event) {
+bool RBXRibbon::event(QEvent* event)
+{
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const Hit hit = hitTest(help->pos());
@@ -271,18 +299,20 @@ bool RBXRibbon::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void RBXRibbon::changeEvent(QEvent* event) {
+void RBXRibbon::changeEvent(QEvent* event)
+{
     if (event->type() == QEvent::FontChange)
         relayout();
     QWidget::changeEvent(event);
 }
 
-QPixmap RBXRibbon::picture(int id, const QSize& pixels) const {
+QPixmap RBXRibbon::picture(int id, const QSize& pixels) const
+{
     return themePicture(themeName(m_theme), id, pixels, devicePixelRatioF());
 }
 
-void RBXRibbon::drawThree(QPainter& p, int leftId, const QRect& left, const QRect& centre,
-                          const QRect& right) const {
+void RBXRibbon::drawThree(QPainter& p, int leftId, const QRect& left, const QRect& centre, const QRect& right) const
+{
     const QRect l = toPixels(left);
     const QRect c = toPixels(centre);
     const QRect r = toPixels(right);
@@ -292,7 +322,8 @@ void RBXRibbon::drawThree(QPainter& p, int leftId, const QRect& left, const QRec
     p.drawPixmap(r, picture(leftId + 2, r.size()));
 }
 
-void RBXRibbon::paintEvent(QPaintEvent*) {
+void RBXRibbon::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const int hidden = twipsToPixelsY(RibbonGeometry::kHiddenBarTop, this);
@@ -343,8 +374,7 @@ void RBXRibbon::paintEvent(QPaintEvent*) {
             }
         }
         p.setPen(m_colors.categoryCaption);
-        p.drawText(toPixels(c.caption).adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop,
-                   category.caption);
+        p.drawText(toPixels(c.caption).adjusted(-2, 0, 2, 0), Qt::AlignHCenter | Qt::AlignTop, category.caption);
         if (!c.dialog.isNull()) {
             const QRect d = toPixels(c.dialog);
             const int id = m_hoverDialog && high ? DialogHover : (high ? DialogHighlighted : DialogNormal);

@@ -28,8 +28,8 @@ public:
     // Past the capacities these throw std::out_of_range.
     void AddTab(const QString& zID, const QString& zCaption);
     void AddCat(const QString& zID, const QString& zTab, const QString& zCaption, bool zDlgButton);
-    void AddButton(const QString& zID, const QString& zSubCat, const QString& zCaption, int zPicture,
-                   bool zMore, const QString& zToolTip = QString());
+    void AddButton(const QString& zID, const QString& zSubCat, const QString& zCaption, int zPicture, bool zMore,
+                   const QString& zToolTip = QString());
 
     void Refresh();
     void Resize();

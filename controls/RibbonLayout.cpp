@@ -9,10 +9,10 @@ namespace qnr {
 using namespace RibbonGeometry;
 using namespace RibbonPicture;
 
-RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs,
-                                const std::vector<RibbonCategory>& categories,
+RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs, const std::vector<RibbonCategory>& categories,
                                 const std::vector<RibbonButtonDef>& buttons, const QString& currentTab,
-                                const RibbonMetrics& metrics) {
+                                const RibbonMetrics& metrics)
+{
     RibbonLayoutResult result;
     result.height = pictureSizeTwips(BarBody).height() - kHiddenBarTop;
 
@@ -65,32 +65,30 @@ RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs,
             bp.index = b;
             bp.area = QRect(buttonX + kButtonSpacing, kButtonFrameTop, contentWidth + 2 * kButtonPadding,
                             buttonEdge.height());
-            const int iconTop =
-                metrics.buttonCenter
-                    ? bp.area.top() + (bp.area.height() - metrics.iconHeight - captionHeight) / 2
-                    : bp.area.top() + kIconTopInFrame;
-            bp.icon = QRect(bp.area.left() + (bp.area.width() - metrics.iconWidth) / 2, iconTop,
-                            metrics.iconWidth, metrics.iconHeight);
+            const int iconTop = metrics.buttonCenter
+                                    ? bp.area.top() + (bp.area.height() - metrics.iconHeight - captionHeight) / 2
+                                    : bp.area.top() + kIconTopInFrame;
+            bp.icon = QRect(bp.area.left() + (bp.area.width() - metrics.iconWidth) / 2, iconTop, metrics.iconWidth,
+                            metrics.iconHeight);
             const int blockWidth = captionWidth + moreWidth;
             const int captionLeft = bp.area.left() + (bp.area.width() - blockWidth) / 2;
             bp.caption = QRect(captionLeft, bp.icon.bottom() + 1, captionWidth, captionHeight);
             if (button.more) {
-                bp.more = QRect(bp.caption.right() + 1 + kMoreGap,
-                                bp.caption.bottom() + 1 - metrics.lineHeight +
-                                    (metrics.lineHeight - moreSize.height()) / 2,
-                                moreSize.width(), moreSize.height());
+                bp.more =
+                    QRect(bp.caption.right() + 1 + kMoreGap,
+                          bp.caption.bottom() + 1 - metrics.lineHeight + (metrics.lineHeight - moreSize.height()) / 2,
+                          moreSize.width(), moreSize.height());
             }
             buttonX = bp.area.right() + 1;
             place.buttons.push_back(bp);
         }
         const int captionWidth = metrics.textWidth(category.caption) + kCaptionMargin;
         const int buttonsWidth = place.buttons.empty() ? 0 : buttonX + kButtonSpacing - centreLeft;
-        const int centreWidth =
-            std::max(captionWidth + (category.dialogButton ? dialogSize.width() : 0), buttonsWidth);
+        const int centreWidth = std::max(captionWidth + (category.dialogButton ? dialogSize.width() : 0), buttonsWidth);
         place.centre = QRect(centreLeft, kCategoryTop, centreWidth, frameEdge.height());
         place.right = QRect(place.centre.right() + 1, kCategoryTop, frameEdge.width(), frameEdge.height());
-        place.caption = QRect(centreLeft + (centreWidth - captionWidth) / 2, kCategoryCaptionTop,
-                              captionWidth, metrics.lineHeight);
+        place.caption =
+            QRect(centreLeft + (centreWidth - captionWidth) / 2, kCategoryCaptionTop, captionWidth, metrics.lineHeight);
         if (category.dialogButton) {
             place.dialog = QRect(place.right.left() - dialogSize.width() + 15,
                                  place.right.top() + place.right.height() - (dialogSize.height() + 60),

@@ -84,8 +84,7 @@ inline constexpr int kMoreGap = 45;
 inline constexpr int kCaptionMargin = 180;
 } // namespace RibbonGeometry
 
-RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs,
-                                const std::vector<RibbonCategory>& categories,
+RibbonLayoutResult layoutRibbon(const std::vector<RibbonTab>& tabs, const std::vector<RibbonCategory>& categories,
                                 const std::vector<RibbonButtonDef>& buttons, const QString& currentTab,
                                 const RibbonMetrics& metrics);
 

@@ -21,7 +21,8 @@ struct Palette {
     QColor backgroundTop, backgroundBottom;
 };
 
-Palette paletteOf(int theme) {
+Palette paletteOf(int theme)
+{
     switch (theme) {
     case 0: // BLACK
         return {QColor(83, 83, 83),    QColor(52, 52, 52),    QColor(38, 38, 38),    QColor(60, 60, 60),
@@ -44,7 +45,8 @@ Palette paletteOf(int theme) {
     }
 }
 
-QColor blendColors(const QColor& a, const QColor& b) {
+QColor blendColors(const QColor& a, const QColor& b)
+{
     return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
 }
 
@@ -52,7 +54,8 @@ enum class Slice { Left, Centre, Right, Whole };
 
 // Draws a three-part element at full width, then keeps the slice asked for: the
 // centre slice is uniform across, so the ribbon may stretch it freely.
-template <typename Draw> QImage sliced(const QSize& pixels, Slice slice, Draw draw) {
+template <typename Draw> QImage sliced(const QSize& pixels, Slice slice, Draw draw)
+{
     if (slice == Slice::Whole) {
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -73,14 +76,16 @@ template <typename Draw> QImage sliced(const QSize& pixels, Slice slice, Draw dr
     return full.copy(x, 0, edge, pixels.height());
 }
 
-void roundedFrame(QPainter& p, const QRectF& r, const QBrush& fill, const QColor& border, qreal radius) {
+void roundedFrame(QPainter& p, const QRectF& r, const QBrush& fill, const QColor& border, qreal radius)
+{
     const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(border, 1.0));
     p.setBrush(fill);
     p.drawRoundedRect(inner, radius, radius);
 }
 
-QImage drawPicture(int theme, int id, const QSize& px, qreal scale) {
+QImage drawPicture(int theme, int id, const QSize& px, qreal scale)
+{
     const Palette c = paletteOf(theme);
     const qreal radius = 3.0 * scale;
     using namespace RibbonPicture;
@@ -112,8 +117,7 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale) {
             clip.addRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
             p.save();
             p.setClipPath(clip);
-            p.fillRect(QRectF(frame.left(), captionTop, frame.width(), frame.bottom() - captionTop),
-                       c.frameCaption);
+            p.fillRect(QRectF(frame.left(), captionTop, frame.width(), frame.bottom() - captionTop), c.frameCaption);
             p.restore();
         };
     };
@@ -215,8 +219,7 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale) {
     case PressedLeft:
     case PressedCentre:
     case PressedRight:
-        return sliced(px, Slice(id - PressedLeft),
-                      buttonFrame(c.pressedTop, c.pressedBottom, c.pressedBorder));
+        return sliced(px, Slice(id - PressedLeft), buttonFrame(c.pressedTop, c.pressedBottom, c.pressedBorder));
     case HoverLeft:
     case HoverCentre:
     case HoverRight:
@@ -233,11 +236,13 @@ QImage drawPicture(int theme, int id, const QSize& px, qreal scale) {
 
 } // namespace
 
-int normalizedTheme(int theme) {
+int normalizedTheme(int theme)
+{
     return (theme < 0 || theme > 2) ? 0 : theme;
 }
 
-QString themeName(int theme) {
+QString themeName(int theme)
+{
     switch (normalizedTheme(theme)) {
     case 1:
         return QStringLiteral("BLUE");
@@ -248,7 +253,8 @@ QString themeName(int theme) {
     }
 }
 
-int themeFromName(const QString& name) {
+int themeFromName(const QString& name)
+{
     if (name == QLatin1String("BLACK"))
         return 0;
     if (name == QLatin1String("BLUE"))
@@ -258,7 +264,8 @@ int themeFromName(const QString& name) {
     return -1;
 }
 
-RibbonColors themeColors(int theme) {
+RibbonColors themeColors(int theme)
+{
     switch (normalizedTheme(theme)) {
     case 1:
         return {QColor(142, 176, 218), QColor(21, 66, 139), QColor(62, 106, 184),
@@ -272,7 +279,8 @@ RibbonColors themeColors(int theme) {
     }
 }
 
-QSize pictureSizeTwips(int id) {
+QSize pictureSizeTwips(int id)
+{
     using namespace RibbonPicture;
     switch (id) {
     case BarBody:
@@ -315,15 +323,15 @@ QSize pictureSizeTwips(int id) {
     }
 }
 
-QPixmap themePicture(const QString& theme, int id, const QSize& size, qreal devicePixelRatio) {
+QPixmap themePicture(const QString& theme, int id, const QSize& size, qreal devicePixelRatio)
+{
     const int number = themeFromName(theme);
     if (number < 0 || id < 101 || id > 141 || size.isEmpty())
         return {};
     const QSize pixels(std::max(1, int(std::lround(size.width() * devicePixelRatio))),
                        std::max(1, int(std::lround(size.height() * devicePixelRatio))));
     static QHash<QString, QPixmap> cache;
-    const QString key =
-        QStringLiteral("%1/%2/%3x%4").arg(number).arg(id).arg(pixels.width()).arg(pixels.height());
+    const QString key = QStringLiteral("%1/%2/%3x%4").arg(number).arg(id).arg(pixels.width()).arg(pixels.height());
     if (const auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
     QPixmap pixmap = QPixmap::fromImage(drawPicture(number, id, pixels, devicePixelRatio));

@@ -9,7 +9,8 @@ namespace qnr {
 
 namespace {
 
-double logicalDpi(const QWidget* widget, bool horizontal) {
+double logicalDpi(const QWidget* widget, bool horizontal)
+{
     if (widget)
         return horizontal ? widget->logicalDpiX() : widget->logicalDpiY();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -19,11 +20,13 @@ double logicalDpi(const QWidget* widget, bool horizontal) {
 
 } // namespace
 
-int twipsToPixelsX(int twips, const QWidget* widget) {
+int twipsToPixelsX(int twips, const QWidget* widget)
+{
     return int(std::lround(twips * logicalDpi(widget, true) / 1440.0));
 }
 
-int twipsToPixelsY(int twips, const QWidget* widget) {
+int twipsToPixelsY(int twips, const QWidget* widget)
+{
     return int(std::lround(twips * logicalDpi(widget, false) / 1440.0));
 }
 

@@ -22,7 +22,8 @@ VEXTitleBar::VEXTitleBar(QWidget* parent)
     : QWidget(parent)
     , m_shadow(new QLabel(this))
     , m_caption(new QLabel(this))
-    , m_timer(new QTimer(this)) {
+    , m_timer(new QTimer(this))
+{
     setObjectName(QStringLiteral("VEXTitleBar1"));
     m_shadow->setObjectName(QStringLiteral("lblShadow"));
     m_caption->setObjectName(QStringLiteral("lblCaption"));
@@ -42,59 +43,70 @@ VEXTitleBar::VEXTitleBar(QWidget* parent)
     m_caption->raise();
 }
 
-QString VEXTitleBar::Caption() const {
+QString VEXTitleBar::Caption() const
+{
     return m_caption->text();
 }
 
-void VEXTitleBar::setCaption(const QString& caption) {
+void VEXTitleBar::setCaption(const QString& caption)
+{
     m_caption->setText(caption);
     m_shadow->setText(caption);
     update();
 }
 
-void VEXTitleBar::setAlignment(Qt::Alignment alignment) {
+void VEXTitleBar::setAlignment(Qt::Alignment alignment)
+{
     m_alignment = alignment & Qt::AlignHorizontal_Mask;
     m_caption->setAlignment(m_alignment | Qt::AlignVCenter);
     m_shadow->setAlignment(m_alignment | Qt::AlignVCenter);
 }
 
-void VEXTitleBar::setForeColor(const QColor& c) {
+void VEXTitleBar::setForeColor(const QColor& c)
+{
     m_foreColor = c;
     QPalette pal = m_caption->palette();
     pal.setColor(QPalette::WindowText, c);
     m_caption->setPalette(pal);
 }
 
-void VEXTitleBar::setShadowColor(const QColor& c) {
+void VEXTitleBar::setShadowColor(const QColor& c)
+{
     m_shadowColor = c;
     QPalette pal = m_shadow->palette();
     pal.setColor(QPalette::WindowText, c);
     m_shadow->setPalette(pal);
 }
 
-void VEXTitleBar::setBorderColor(const QColor& c) {
+void VEXTitleBar::setBorderColor(const QColor& c)
+{
     m_borderColor = c;
     update();
 }
 
-void VEXTitleBar::setBackColor(const QColor& c) {
+void VEXTitleBar::setBackColor(const QColor& c)
+{
     m_backColor = c;
     update();
 }
 
-QSize VEXTitleBar::sizeHint() const {
+QSize VEXTitleBar::sizeHint() const
+{
     return {300, twipsToPixelsY(kHeightTwips, this)};
 }
 
-QSize VEXTitleBar::minimumSizeHint() const {
+QSize VEXTitleBar::minimumSizeHint() const
+{
     return {kMinimumWidth, twipsToPixelsY(kHeightTwips, this)};
 }
 
-QRect VEXTitleBar::closeBoxRect() const {
+QRect VEXTitleBar::closeBoxRect() const
+{
     return QRect(width() - kCloseBoxSize - 2, height() / 2 - kCloseBoxSize / 2, kCloseBoxSize, kCloseBoxSize);
 }
 
-QWidget* VEXTitleBar::hostWindow() const {
+QWidget* VEXTitleBar::hostWindow() const
+{
     QWidget* w = parentWidget();
     while (w) {
         if (qobject_cast<QMdiSubWindow*>(w) || w->isWindow())
@@ -104,7 +116,8 @@ QWidget* VEXTitleBar::hostWindow() const {
     return nullptr;
 }
 
-void VEXTitleBar::resizeEvent(QResizeEvent*) {
+void VEXTitleBar::resizeEvent(QResizeEvent*)
+{
     if (width() < kMinimumWidth) {
         resize(kMinimumWidth, height());
         return;
@@ -112,7 +125,8 @@ void VEXTitleBar::resizeEvent(QResizeEvent*) {
     layoutParts();
 }
 
-void VEXTitleBar::layoutParts() {
+void VEXTitleBar::layoutParts()
+{
     const QRect box = closeBoxRect();
     const int left = 6;
     const QRect captionRect(left, 0, std::max(0, box.left() - left - 2), height());
@@ -122,7 +136,8 @@ void VEXTitleBar::layoutParts() {
     update();
 }
 
-QPixmap VEXTitleBar::closePicture(bool hover) const {
+QPixmap VEXTitleBar::closePicture(bool hover) const
+{
     const qreal dpr = devicePixelRatioF();
     QPixmap pm(QSize(kCloseBoxSize, kCloseBoxSize) * dpr);
     pm.setDevicePixelRatio(dpr);
@@ -141,7 +156,8 @@ QPixmap VEXTitleBar::closePicture(bool hover) const {
     return pm;
 }
 
-void VEXTitleBar::paintEvent(QPaintEvent*) {
+void VEXTitleBar::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.fillRect(rect(), m_backColor);
     p.setPen(m_borderColor);
@@ -149,14 +165,16 @@ void VEXTitleBar::paintEvent(QPaintEvent*) {
     p.drawPixmap(closeBoxRect(), closePicture(m_hoverShown));
 }
 
-void VEXTitleBar::showHover(bool shown) {
+void VEXTitleBar::showHover(bool shown)
+{
     if (m_hoverShown != shown) {
         m_hoverShown = shown;
         update(closeBoxRect());
     }
 }
 
-void VEXTitleBar::pollHover() {
+void VEXTitleBar::pollHover()
+{
     const QRect onScreen(mapToGlobal(closeBoxRect().topLeft()), closeBoxRect().size());
     if (!onScreen.contains(QCursor::pos())) {
         m_timer->stop();
@@ -164,7 +182,8 @@ void VEXTitleBar::pollHover() {
     }
 }
 
-void VEXTitleBar::mouseMoveEvent(QMouseEvent* event) {
+void VEXTitleBar::mouseMoveEvent(QMouseEvent* event)
+{
     const QPoint p = event->position().toPoint();
     if (!m_closePressed && closeBoxRect().contains(p)) {
         showHover(true);
@@ -173,7 +192,8 @@ void VEXTitleBar::mouseMoveEvent(QMouseEvent* event) {
     Q_EMIT MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
 }
 
-void VEXTitleBar::mousePressEvent(QMouseEvent* event) {
+void VEXTitleBar::mousePressEvent(QMouseEvent* event)
+{
     const QPoint p = event->position().toPoint();
     if (event->button() == Qt::LeftButton && closeBoxRect().contains(p)) {
         m_closePressed = true;
@@ -182,7 +202,8 @@ void VEXTitleBar::mousePressEvent(QMouseEvent* event) {
     Q_EMIT MouseDown(event->buttons() | event->button(), event->modifiers(), p.x(), p.y());
 }
 
-void VEXTitleBar::mouseReleaseEvent(QMouseEvent* event) {
+void VEXTitleBar::mouseReleaseEvent(QMouseEvent* event)
+{
     const QPoint p = event->position().toPoint();
     Q_EMIT MouseUp(event->button(), event->modifiers(), p.x(), p.y());
     if (event->button() == Qt::LeftButton && m_closePressed) {
@@ -198,17 +219,20 @@ void VEXTitleBar::mouseReleaseEvent(QMouseEvent* event) {
         Q_EMIT Click();
 }
 
-void VEXTitleBar::mouseDoubleClickEvent(QMouseEvent*) {
+void VEXTitleBar::mouseDoubleClickEvent(QMouseEvent*)
+{
     Q_EMIT DblClick();
 }
 
-void VEXTitleBar::keyPressEvent(QKeyEvent* event) {
+void VEXTitleBar::keyPressEvent(QKeyEvent* event)
+{
     Q_EMIT KeyDown(event->key(), event->modifiers());
     if (!event->text().isEmpty())
         Q_EMIT KeyPress(event->text());
 }
 
-void VEXTitleBar::keyReleaseEvent(QKeyEvent* event) {
+void VEXTitleBar::keyReleaseEvent(QKeyEvent* event)
+{
     Q_EMIT KeyUp(event->key(), event->modifiers());
 }
 

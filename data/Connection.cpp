@@ -15,7 +15,8 @@ namespace qnr::data {
 
 namespace {
 
-QString odbcValue(const QString& value) {
+QString odbcValue(const QString& value)
+{
     const bool needsBraces = value.contains(QLatin1Char(';')) || value.contains(QLatin1Char('{')) ||
                              value.contains(QLatin1Char('}')) || value.contains(QLatin1Char('=')) ||
                              value != value.trimmed();
@@ -26,7 +27,8 @@ QString odbcValue(const QString& value) {
     return QLatin1Char('{') + inner + QLatin1Char('}');
 }
 
-DbError errorFrom(const QSqlError& error) {
+DbError errorFrom(const QSqlError& error)
+{
     QString text = error.text().trimmed();
     if (text.isEmpty())
         text = QStringLiteral("Unknown database error");
@@ -36,13 +38,15 @@ DbError errorFrom(const QSqlError& error) {
     return DbError::statement(text, isNumber ? number : QStringLiteral("-1"));
 }
 
-QString quotedName(const QString& name) {
+QString quotedName(const QString& name)
+{
     return QLatin1Char('[') + name + QLatin1Char(']');
 }
 
 } // namespace
 
-QString odbcConnectionString(const ConnectionOptions& options) {
+QString odbcConnectionString(const ConnectionOptions& options)
+{
     QString host = options.server.trimmed();
     QString port;
     // SQL Server writes a port after a comma: "host,1433".
@@ -62,9 +66,12 @@ QString odbcConnectionString(const ConnectionOptions& options) {
 }
 
 Connection::Connection(const QString& name)
-    : m_name(name) {}
+    : m_name(name)
+{
+}
 
-std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeError* error) const {
+std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeError* error) const
+{
     auto second = std::make_unique<Connection>(name);
     MaybeError result = second->open(m_options);
     if (error)
@@ -74,13 +81,15 @@ std::unique_ptr<Connection> Connection::openSecond(const QString& name, MaybeErr
     return second;
 }
 
-Connection::~Connection() {
+Connection::~Connection()
+{
     close();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
 }
 
-MaybeError Connection::open(const ConnectionOptions& options) {
+MaybeError Connection::open(const ConnectionOptions& options)
+{
     close();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
@@ -94,8 +103,7 @@ MaybeError Connection::open(const ConnectionOptions& options) {
             path = QDir(options.baseFolder).filePath(path);
         // A missing file is a refused connection, never a new empty database.
         if (options.database.trimmed().isEmpty() || !QFileInfo(path).isFile())
-            return DbError::refused(
-                QStringLiteral("Cannot open database \"%1\": the file does not exist.").arg(path));
+            return DbError::refused(QStringLiteral("Cannot open database \"%1\": the file does not exist.").arg(path));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(options.timeoutSeconds * 1000));
@@ -112,14 +120,15 @@ MaybeError Connection::open(const ConnectionOptions& options) {
     // Ids of 14 digits and amounts come back as numbers, not as text.
     db.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     db.setDatabaseName(odbcConnectionString(options));
-    db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1")
-                             .arg(options.timeoutSeconds));
+    db.setConnectOptions(
+        QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1;SQL_ATTR_CONNECTION_TIMEOUT=%1").arg(options.timeoutSeconds));
     if (!db.open())
         return DbError::refused(db.lastError().text());
     return std::nullopt;
 }
 
-void Connection::close() {
+void Connection::close()
+{
     if (!QSqlDatabase::contains(m_name))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -127,21 +136,25 @@ void Connection::close() {
         db.close();
 }
 
-bool Connection::isOpen() const {
+bool Connection::isOpen() const
+{
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
 }
 
-QString Connection::engineText(const QString& sql) const {
+QString Connection::engineText(const QString& sql) const
+{
     if (m_options.engine == Engine::Sqlite)
         return translateToSqlite(sql);
     return sql;
 }
 
-static MaybeError notOpen() {
+static MaybeError notOpen()
+{
     return DbError::statement(QStringLiteral("The database connection is not open."), QStringLiteral("3704"));
 }
 
-QueryResult Connection::select(const QString& sql) const {
+QueryResult Connection::select(const QString& sql) const
+{
     QueryResult result;
     if (!isOpen()) {
         result.error = notOpen();
@@ -179,7 +192,8 @@ QueryResult Connection::select(const QString& sql) const {
     return result;
 }
 
-MaybeError Connection::execute(const QString& sql) const {
+MaybeError Connection::execute(const QString& sql) const
+{
     if (!isOpen())
         return notOpen();
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -192,7 +206,8 @@ MaybeError Connection::execute(const QString& sql) const {
     return std::nullopt;
 }
 
-MaybeError Connection::append(const QString& table, const ColumnValues& values) const {
+MaybeError Connection::append(const QString& table, const ColumnValues& values) const
+{
     if (!isOpen())
         return notOpen();
     QStringList names;
@@ -201,9 +216,9 @@ MaybeError Connection::append(const QString& table, const ColumnValues& values) 
         names << quotedName(column);
         marks << QStringLiteral("?");
     }
-    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(engineText(table).trimmed(), names.join(QStringLiteral(", ")),
-                                 marks.join(QStringLiteral(", ")));
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(engineText(table).trimmed(), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     if (!query.prepare(sql))
         return errorFrom(query.lastError());
@@ -215,12 +230,13 @@ MaybeError Connection::append(const QString& table, const ColumnValues& values) 
 }
 
 MaybeError Connection::update(const QString& table, const ColumnValues& values, const QString& keyColumn,
-                              const QVariant& keyValue) const {
+                              const QVariant& keyValue) const
+{
     return update(table, values, ColumnValues{{keyColumn, keyValue}});
 }
 
-MaybeError Connection::update(const QString& table, const ColumnValues& values,
-                              const ColumnValues& keys) const {
+MaybeError Connection::update(const QString& table, const ColumnValues& values, const ColumnValues& keys) const
+{
     if (!isOpen())
         return notOpen();
     QStringList assignments;
@@ -244,7 +260,8 @@ MaybeError Connection::update(const QString& table, const ColumnValues& values,
     return std::nullopt;
 }
 
-MaybeError Connection::beginTransaction() const {
+MaybeError Connection::beginTransaction() const
+{
     if (!isOpen())
         return notOpen();
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
@@ -253,14 +270,16 @@ MaybeError Connection::beginTransaction() const {
     return std::nullopt;
 }
 
-MaybeError Connection::commit() const {
+MaybeError Connection::commit() const
+{
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.commit())
         return errorFrom(db.lastError());
     return std::nullopt;
 }
 
-MaybeError Connection::rollback() const {
+MaybeError Connection::rollback() const
+{
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.rollback())
         return errorFrom(db.lastError());
@@ -268,17 +287,20 @@ MaybeError Connection::rollback() const {
 }
 
 Transaction::Transaction(const Connection& connection)
-    : m_connection(connection) {
+    : m_connection(connection)
+{
     m_startError = m_connection.beginTransaction();
     m_done = m_startError.has_value();
 }
 
-Transaction::~Transaction() {
+Transaction::~Transaction()
+{
     if (!m_done)
         m_connection.rollback();
 }
 
-MaybeError Transaction::commit() {
+MaybeError Transaction::commit()
+{
     if (m_startError)
         return m_startError;
     m_done = true;

@@ -13,10 +13,12 @@ struct DbError {
     QString description; // the engine's own message
     bool connectionRefused = false;
 
-    static DbError refused(const QString& description) {
+    static DbError refused(const QString& description)
+    {
         return {QString::number(kGeneralFailureCode), description, true};
     }
-    static DbError statement(const QString& description, const QString& number = QStringLiteral("-1")) {
+    static DbError statement(const QString& description, const QString& number = QStringLiteral("-1"))
+    {
         return {number, description, false};
     }
 };

@@ -7,7 +7,8 @@
 namespace qnr::data {
 
 RowSet::RowSet(QStringList columns)
-    : m_columns(std::move(columns)) {
+    : m_columns(std::move(columns))
+{
     for (int i = 0; i < m_columns.size(); ++i) {
         // The first of two equal names wins, as a recordset's field lookup does.
         const QString key = m_columns[i].toLower();
@@ -18,7 +19,8 @@ RowSet::RowSet(QStringList columns)
     }
 }
 
-int RowSet::columnIndex(const QString& name) const {
+int RowSet::columnIndex(const QString& name) const
+{
     // Most callers spell a name as the engine does: no lower-casing needed then.
     const auto exact = m_exact.constFind(name);
     if (exact != m_exact.constEnd())
@@ -26,7 +28,8 @@ int RowSet::columnIndex(const QString& name) const {
     return m_index.value(name.toLower(), -1);
 }
 
-QString variantToText(const QVariant& value) {
+QString variantToText(const QVariant& value)
+{
     if (value.isNull() || !value.isValid())
         return {};
     switch (value.typeId()) {
@@ -49,27 +52,32 @@ QString variantToText(const QVariant& value) {
     }
 }
 
-const QVariant* Row::cell(const QString& column) const {
+const QVariant* Row::cell(const QString& column) const
+{
     const int c = m_set.columnIndex(column);
     return c < 0 ? nullptr : &m_set.cell(m_index, c);
 }
 
-QVariant Row::value(const QString& column) const {
+QVariant Row::value(const QString& column) const
+{
     const QVariant* v = cell(column);
     return v ? *v : QVariant();
 }
 
-bool Row::isNull(const QString& column) const {
+bool Row::isNull(const QString& column) const
+{
     const QVariant* v = cell(column);
     return !v || v->isNull() || !v->isValid();
 }
 
-QString Row::text(const QString& column) const {
+QString Row::text(const QString& column) const
+{
     const QVariant* v = cell(column);
     return v ? variantToText(*v) : QString();
 }
 
-double Row::number(const QString& column) const {
+double Row::number(const QString& column) const
+{
     const QVariant* cellValue = cell(column);
     if (!cellValue || cellValue->isNull())
         return 0.0;
@@ -79,19 +87,20 @@ double Row::number(const QString& column) const {
     return ok ? d : 0.0;
 }
 
-bool Row::flag(const QString& column) const {
+bool Row::flag(const QString& column) const
+{
     const QVariant v = value(column);
     if (v.isNull() || !v.isValid())
         return false;
     if (v.typeId() == QMetaType::QString) {
         const QString s = v.toString().trimmed();
-        return !(s.isEmpty() || s == QLatin1String("0") ||
-                 s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+        return !(s.isEmpty() || s == QLatin1String("0") || s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
     }
     return v.toDouble() != 0.0;
 }
 
-QString Row::id(const QString& column) const {
+QString Row::id(const QString& column) const
+{
     const QVariant v = value(column);
     if (v.isNull() || !v.isValid())
         return {};
@@ -108,7 +117,8 @@ QString Row::id(const QString& column) const {
 
 namespace qnr::data {
 
-QDate Row::date(const QString& column) const {
+QDate Row::date(const QString& column) const
+{
     const QVariant* v = cell(column);
     if (!v || v->isNull() || !v->isValid())
         return {};
@@ -132,7 +142,8 @@ QDate Row::date(const QString& column) const {
     return QDate(parts[0], parts[1], parts[2]);
 }
 
-QDateTime Row::dateTime(const QString& column) const {
+QDateTime Row::dateTime(const QString& column) const
+{
     const QVariant v = value(column);
     if (v.isNull() || !v.isValid())
         return {};
@@ -155,9 +166,8 @@ QDateTime Row::dateTime(const QString& column) const {
     };
     if (text.size() >= 10 && text[4] == QLatin1Char('-') && text[7] == QLatin1Char('-')) {
         int y, mo, d, h = 0, mi = 0, sec = 0;
-        const bool timeOk =
-            text.size() == 10 || (text.size() >= 19 && text[13] == QLatin1Char(':') && digits(11, 2, h) &&
-                                  digits(14, 2, mi) && digits(17, 2, sec));
+        const bool timeOk = text.size() == 10 || (text.size() >= 19 && text[13] == QLatin1Char(':') &&
+                                                  digits(11, 2, h) && digits(14, 2, mi) && digits(17, 2, sec));
         if (digits(0, 4, y) && digits(5, 2, mo) && digits(8, 2, d) && timeOk) {
             const QDateTime dt(QDate(y, mo, d), QTime(h, mi, sec));
             if (dt.isValid())

@@ -17,7 +17,9 @@ class Row {
 public:
     Row(const RowSet& set, int index)
         : m_set(set)
-        , m_index(index) {}
+        , m_index(index)
+    {
+    }
 
     QVariant value(const QString& column) const;
     bool isNull(const QString& column) const;
@@ -62,9 +64,12 @@ public:
     public:
         const_iterator(const RowSet& set, int index)
             : m_set(&set)
-            , m_index(index) {}
+            , m_index(index)
+        {
+        }
         Row operator*() const { return m_set->row(m_index); }
-        const_iterator& operator++() {
+        const_iterator& operator++()
+        {
             ++m_index;
             return *this;
         }

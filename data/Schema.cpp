@@ -6,7 +6,8 @@ namespace {
 
 using T = ColumnType;
 
-std::vector<TableDef> escapeTables() {
+std::vector<TableDef> escapeTables()
+{
     return {
         {"Users", {{"Username", T::Text}, {"UserPassword", T::Text}, {"UserLevel", T::Integer}}},
         {"Logs",
@@ -35,10 +36,7 @@ std::vector<TableDef> escapeTables() {
           {"qnrDocDetails", T::Bit},
           {"qnrQuote", T::Bit}}},
         {"parast",
-         {{"ParastType", T::Integer},
-          {"ParastLevel", T::Integer},
-          {"ParastTitle", T::Text},
-          {"ParastCod", T::Text}}},
+         {{"ParastType", T::Integer}, {"ParastLevel", T::Integer}, {"ParastTitle", T::Text}, {"ParastCod", T::Text}}},
         {"stkMoves",
          {{"Id", T::Id},
           {"MvId", T::Id},
@@ -174,26 +172,27 @@ std::vector<TableDef> escapeTables() {
     };
 }
 
-std::vector<ViewDef> escapeViews() {
+std::vector<ViewDef> escapeViews()
+{
     // Ledger lines with the amounts of their document. The cash, cheque and card
     // amounts are not kept by this installation's documents and read as zero.
-    return {
-        {"vwLogMoves",
-         {"LgMvDate", "ParastCod", "LgMvParast", "LgMvAitiol", "LgMvDebit", "LgMvCredit", "MvId",
-          "LgMvCanceled", "LogId", "ParastNum", "LgMvUpdtFrom", "MvCreditCardAmount", "CreditCardDescr",
-          "MvCashAmount", "MvChecksAmount", "LogBalance"},
-         "SELECT L.LgMvDate, L.ParastCod, "
-         "COALESCE((SELECT MIN(P.ParastTitle) FROM parast P WHERE P.ParastCod = L.ParastCod), L.ParastCod) "
-         "AS LgMvParast, "
-         "L.LgMvAitiol, L.LgMvDebit, L.LgMvCredit, L.MvId, L.LgMvCanceled, L.LogId, "
-         "L.LgMvNumber AS ParastNum, L.LgMvUpdtFrom, 0 AS MvCreditCardAmount, '' AS CreditCardDescr, "
-         "0 AS MvCashAmount, 0 AS MvChecksAmount, "
-         "(SELECT SUM(COALESCE(B.LgMvDebit, 0) - COALESCE(B.LgMvCredit, 0)) FROM LgMoves B "
-         "WHERE B.LogId = L.LogId AND COALESCE(B.LgMvCanceled, 0) = 0) AS LogBalance "
-         "FROM LgMoves L"}};
+    return {{"vwLogMoves",
+             {"LgMvDate", "ParastCod", "LgMvParast", "LgMvAitiol", "LgMvDebit", "LgMvCredit", "MvId", "LgMvCanceled",
+              "LogId", "ParastNum", "LgMvUpdtFrom", "MvCreditCardAmount", "CreditCardDescr", "MvCashAmount",
+              "MvChecksAmount", "LogBalance"},
+             "SELECT L.LgMvDate, L.ParastCod, "
+             "COALESCE((SELECT MIN(P.ParastTitle) FROM parast P WHERE P.ParastCod = L.ParastCod), L.ParastCod) "
+             "AS LgMvParast, "
+             "L.LgMvAitiol, L.LgMvDebit, L.LgMvCredit, L.MvId, L.LgMvCanceled, L.LogId, "
+             "L.LgMvNumber AS ParastNum, L.LgMvUpdtFrom, 0 AS MvCreditCardAmount, '' AS CreditCardDescr, "
+             "0 AS MvCashAmount, 0 AS MvChecksAmount, "
+             "(SELECT SUM(COALESCE(B.LgMvDebit, 0) - COALESCE(B.LgMvCredit, 0)) FROM LgMoves B "
+             "WHERE B.LogId = L.LogId AND COALESCE(B.LgMvCanceled, 0) = 0) AS LogBalance "
+             "FROM LgMoves L"}};
 }
 
-std::vector<TableDef> lomagTables() {
+std::vector<TableDef> lomagTables()
+{
     return {
         {"qnrLgItems",
          {{"LgItemId", T::Integer},
@@ -226,13 +225,15 @@ std::vector<TableDef> lomagTables() {
     };
 }
 
-std::vector<ViewDef> lomagViews() {
+std::vector<ViewDef> lomagViews()
+{
     return {{"qnrListGINwithCustomers",
              {"GINID", "Date", "GIN", "Client"},
              "SELECT GINID, GINDate AS Date, GINNumber AS GIN, ClientName AS Client FROM qnrGoodsInNotes"}};
 }
 
-QString sqlServerType(ColumnType type) {
+QString sqlServerType(ColumnType type)
+{
     switch (type) {
     case T::Id:
         return "NUMERIC(14, 0)";
@@ -260,7 +261,8 @@ QString sqlServerType(ColumnType type) {
 
 // The embedded engine compares text like the server's case-insensitive collation,
 // and dates held as text like the server's date values.
-QString sqliteType(ColumnType type) {
+QString sqliteType(ColumnType type)
+{
     switch (type) {
     case T::Id:
     case T::Integer:
@@ -282,7 +284,8 @@ QString sqliteType(ColumnType type) {
 
 } // namespace
 
-const DatabaseSchema& schemaOf(DatabaseKind kind) {
+const DatabaseSchema& schemaOf(DatabaseKind kind)
+{
     static const DatabaseSchema escape{DatabaseKind::Escape, escapeTables(), escapeViews()};
     static const DatabaseSchema lomag{DatabaseKind::Lomag, lomagTables(), lomagViews()};
     static const DatabaseSchema visualOffice{DatabaseKind::VisualOffice, {}, {}};
@@ -297,16 +300,19 @@ const DatabaseSchema& schemaOf(DatabaseKind kind) {
     return visualOffice;
 }
 
-QStringList searchCertColumns() {
+QStringList searchCertColumns()
+{
     return {"Nr",          "Part_Number",        "Nazwa",        "Ilosc",
             "Numer_Serii", "Certificate_Number", "Batch_Number", "Sales_Order_Num"};
 }
 
-QString searchCertSelect(const QString& ginId) {
+QString searchCertSelect(const QString& ginId)
+{
     return "SELECT " + searchCertColumns().join(", ") + " FROM qnrGoodsInLines WHERE GINID = " + ginId;
 }
 
-QString databaseKindName(DatabaseKind kind) {
+QString databaseKindName(DatabaseKind kind)
+{
     switch (kind) {
     case DatabaseKind::Escape:
         return "escape";
@@ -318,7 +324,8 @@ QString databaseKindName(DatabaseKind kind) {
     return {};
 }
 
-QString sqlServerDdl(DatabaseKind kind) {
+QString sqlServerDdl(DatabaseKind kind)
+{
     const DatabaseSchema& schema = schemaOf(kind);
     QString ddl;
     for (const TableDef& table : schema.tables) {
@@ -330,13 +337,14 @@ QString sqlServerDdl(DatabaseKind kind) {
     for (const ViewDef& view : schema.views)
         ddl += "CREATE VIEW dbo.[" + view.name + "] AS\n" + view.select + ";\nGO\n\n";
     if (kind == DatabaseKind::Lomag) {
-        ddl += "CREATE FUNCTION dbo.SearchCert(@GINID INT)\nRETURNS TABLE\nAS\nRETURN (" +
-               searchCertSelect("@GINID") + ");\nGO\n\n";
+        ddl += "CREATE FUNCTION dbo.SearchCert(@GINID INT)\nRETURNS TABLE\nAS\nRETURN (" + searchCertSelect("@GINID") +
+               ");\nGO\n\n";
     }
     return ddl;
 }
 
-QString sqliteDdl(DatabaseKind kind) {
+QString sqliteDdl(DatabaseKind kind)
+{
     const DatabaseSchema& schema = schemaOf(kind);
     QString ddl;
     for (const TableDef& table : schema.tables) {

@@ -2,17 +2,20 @@
 
 namespace qnr::data {
 
-QString escapedText(const QString& text) {
+QString escapedText(const QString& text)
+{
     QString out = text;
     out.replace(QLatin1Char('\''), QLatin1String("''"));
     return out;
 }
 
-QString quoted(const QString& text) {
+QString quoted(const QString& text)
+{
     return QLatin1Char('\'') + escapedText(text) + QLatin1Char('\'');
 }
 
-bool isDigitsOnly(const QString& id) {
+bool isDigitsOnly(const QString& id)
+{
     if (id.isEmpty())
         return false;
     for (QChar c : id) {
@@ -22,7 +25,8 @@ bool isDigitsOnly(const QString& id) {
     return true;
 }
 
-std::optional<QString> digitsOnly(const QString& id) {
+std::optional<QString> digitsOnly(const QString& id)
+{
     if (!isDigitsOnly(id))
         return std::nullopt;
     return id;

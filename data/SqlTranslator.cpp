@@ -18,16 +18,19 @@ struct Token {
     QString text;
 };
 
-bool isWordStart(QChar c) {
+bool isWordStart(QChar c)
+{
     return c.isLetter() || c == QLatin1Char('_') || c == QLatin1Char('@') || c == QLatin1Char('#');
 }
 
-bool isWordChar(QChar c) {
+bool isWordChar(QChar c)
+{
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('@') || c == QLatin1Char('#') ||
            c == QLatin1Char('$');
 }
 
-std::vector<Token> tokenize(const QString& sql) {
+std::vector<Token> tokenize(const QString& sql)
+{
     std::vector<Token> tokens;
     const int n = int(sql.size());
     int i = 0;
@@ -74,16 +77,19 @@ std::vector<Token> tokenize(const QString& sql) {
     return tokens;
 }
 
-bool isWord(const Token& t, const char* word) {
+bool isWord(const Token& t, const char* word)
+{
     return t.kind == Kind::Word && t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-bool isPunct(const Token& t, char c) {
+bool isPunct(const Token& t, char c)
+{
     return t.kind == Kind::Punct && t.text == QLatin1Char(c);
 }
 
 // Index of the next token that is not blank, or tokens.size().
-size_t nextSolid(const std::vector<Token>& tokens, size_t from) {
+size_t nextSolid(const std::vector<Token>& tokens, size_t from)
+{
     while (from < tokens.size() && tokens[from].kind == Kind::Space)
         ++from;
     return from;
@@ -92,7 +98,8 @@ size_t nextSolid(const std::vector<Token>& tokens, size_t from) {
 // The server finds an ORDER BY name among the columns of the select list, even
 // where two joined tables share it; the embedded engine calls that ambiguous unless
 // the name is qualified as in the select list.
-void qualifyOrderByNames(std::vector<Token>& tokens) {
+void qualifyOrderByNames(std::vector<Token>& tokens)
+{
     int depth = 0;
     size_t selectAt = tokens.size();
     size_t fromAt = tokens.size();
@@ -141,8 +148,7 @@ void qualifyOrderByNames(std::vector<Token>& tokens) {
             continue;
         const size_t before = i == 0 ? 0 : i - 1;
         const size_t after = nextSolid(tokens, i + 1);
-        const bool bare = !isPunct(tokens[before], '.') &&
-                          (after >= tokens.size() || !isPunct(tokens[after], '.')) &&
+        const bool bare = !isPunct(tokens[before], '.') && (after >= tokens.size() || !isPunct(tokens[after], '.')) &&
                           (after >= tokens.size() || !isPunct(tokens[after], '('));
         if (bare && qualified.contains(t.text.toLower()))
             t.text = qualified.value(t.text.toLower());
@@ -151,7 +157,8 @@ void qualifyOrderByNames(std::vector<Token>& tokens) {
 
 } // namespace
 
-QString translateToSqlite(const QString& tsql) {
+QString translateToSqlite(const QString& tsql)
+{
     std::vector<Token> tokens = tokenize(tsql);
 
     const size_t first = nextSolid(tokens, 0);

@@ -15,7 +15,8 @@ namespace qnr::data {
 
 namespace {
 
-QString withoutTrailingBlanks(const QString& s) {
+QString withoutTrailingBlanks(const QString& s)
+{
     qsizetype end = s.size();
     while (end > 0 && s[end - 1] == QLatin1Char(' '))
         --end;
@@ -26,7 +27,8 @@ QString withoutTrailingBlanks(const QString& s) {
 // that a date alone stands for its midnight, as a date literal does on the server.
 // Texts of another form are compared as they are. Runs for every comparison of a
 // sort: no allocation.
-int canonicalDate(const char* text, int length, char* out) {
+int canonicalDate(const char* text, int length, char* out)
+{
     int start = 0;
     while (start < length && text[start] == ' ')
         ++start;
@@ -49,7 +51,8 @@ int canonicalDate(const char* text, int length, char* out) {
     return 23;
 }
 
-int collateDates(void*, int lengthA, const void* a, int lengthB, const void* b) {
+int collateDates(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
     char left[24];
     char right[24];
     const int l = canonicalDate(static_cast<const char*>(a), lengthA, left);
@@ -61,7 +64,8 @@ int collateDates(void*, int lengthA, const void* a, int lengthB, const void* b) 
     return std::memcmp(left, right, 23);
 }
 
-int collateCaseInsensitive(void*, int lengthA, const void* a, int lengthB, const void* b) {
+int collateCaseInsensitive(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
     const auto* x = static_cast<const unsigned char*>(a);
     const auto* y = static_cast<const unsigned char*>(b);
     bool ascii = true;
@@ -89,12 +93,14 @@ int collateCaseInsensitive(void*, int lengthA, const void* a, int lengthB, const
     return compareCaseInsensitive(left, right);
 }
 
-QString textArg(sqlite3_value* value) {
+QString textArg(sqlite3_value* value)
+{
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
     return bytes ? QString::fromUtf8(bytes, sqlite3_value_bytes(value)) : QString();
 }
 
-void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
@@ -111,7 +117,8 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, likeMatches(text, pattern, escape) ? 1 : 0);
 }
 
-bool matchFrom(const QString& t, qsizetype ti, const QString& p, qsizetype pi, QChar escape) {
+bool matchFrom(const QString& t, qsizetype ti, const QString& p, qsizetype pi, QChar escape)
+{
     while (pi < p.size()) {
         const QChar pc = p[pi];
         if (!escape.isNull() && pc == escape && pi + 1 < p.size()) {
@@ -176,19 +183,22 @@ bool matchFrom(const QString& t, qsizetype ti, const QString& p, qsizetype pi, Q
 
 } // namespace
 
-int compareCaseInsensitive(const QString& a, const QString& b) {
+int compareCaseInsensitive(const QString& a, const QString& b)
+{
     return QString::compare(withoutTrailingBlanks(a).toCaseFolded(), withoutTrailingBlanks(b).toCaseFolded(),
                             Qt::CaseSensitive);
 }
 
-bool likeMatches(const QString& text, const QString& pattern, QChar escape) {
+bool likeMatches(const QString& text, const QString& pattern, QChar escape)
+{
     const QChar foldedEscape = escape.isNull() ? QChar() : escape.toCaseFolded();
     return matchFrom(text.toCaseFolded(), 0, pattern.toCaseFolded(), 0, foldedEscape);
 }
 
 namespace {
 
-sqlite3* engineOf(QSqlDatabase& db) {
+sqlite3* engineOf(QSqlDatabase& db)
+{
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return nullptr;
@@ -197,7 +207,8 @@ sqlite3* engineOf(QSqlDatabase& db) {
 
 } // namespace
 
-std::optional<QString> selectSqlite(QSqlDatabase& db, const QString& sql, RowSet& rows) {
+std::optional<QString> selectSqlite(QSqlDatabase& db, const QString& sql, RowSet& rows)
+{
     sqlite3* engine = engineOf(db);
     if (!engine)
         return QStringLiteral("The embedded database is not open.");
@@ -233,9 +244,9 @@ std::optional<QString> selectSqlite(QSqlDatabase& db, const QString& sql, RowSet
                 values.append(QVariant(sqlite3_column_double(statement, i)));
                 break;
             case SQLITE_TEXT:
-                values.append(QVariant(
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)),
-                                      sqlite3_column_bytes(statement, i))));
+                values.append(
+                    QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)),
+                                               sqlite3_column_bytes(statement, i))));
                 break;
             case SQLITE_BLOB:
                 values.append(QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, i)),
@@ -252,7 +263,8 @@ std::optional<QString> selectSqlite(QSqlDatabase& db, const QString& sql, RowSet
     return error;
 }
 
-std::optional<QString> installSqliteExtensions(QSqlDatabase& db) {
+std::optional<QString> installSqliteExtensions(QSqlDatabase& db)
+{
     sqlite3* engine = engineOf(db);
     if (!engine)
         return QStringLiteral("The embedded database gave no engine handle.");
@@ -261,10 +273,8 @@ std::optional<QString> installSqliteExtensions(QSqlDatabase& db) {
     if (sqlite3_create_collation(engine, "QNR_DATE", SQLITE_UTF8, nullptr, collateDates) != SQLITE_OK)
         return QString::fromUtf8(sqlite3_errmsg(engine));
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    if (sqlite3_create_function(engine, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr) !=
-            SQLITE_OK ||
-        sqlite3_create_function(engine, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr) !=
-            SQLITE_OK)
+    if (sqlite3_create_function(engine, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_create_function(engine, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr) != SQLITE_OK)
         return QString::fromUtf8(sqlite3_errmsg(engine));
     return std::nullopt;
 }

@@ -60,7 +60,9 @@ class AttachedFiles {
 public:
     AttachedFiles(const data::Connection& escape, const Clock& clock)
         : m_escape(escape)
-        , m_clock(clock) {}
+        , m_clock(clock)
+    {
+    }
 
     data::MaybeError load(const QString& mvId, std::vector<FileLine>& lines) const;
     FileLine newLine(const QString& path, const QString& description) const;
@@ -75,8 +77,7 @@ public:
     data::MaybeError saveAccountDocument(const QString& mvId, const FileLine& document) const;
 
 private:
-    data::MaybeError
-    inTransaction(const std::function<data::MaybeError(const data::Connection&)>& work) const;
+    data::MaybeError inTransaction(const std::function<data::MaybeError(const data::Connection&)>& work) const;
     data::ColumnValues fileValues(const QString& mvId, const FileLine& line, const QString& code,
                                   const QString& family) const;
 

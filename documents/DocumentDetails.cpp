@@ -8,47 +8,54 @@
 
 namespace qnr::documents {
 
-QString sendTypesStatement() {
+QString sendTypesStatement()
+{
     return QStringLiteral("SELECT * FROM SendTypes Order By SendTypeDescr");
 }
 
-std::optional<QString> detailsStatement(const QString& mvId) {
+std::optional<QString> detailsStatement(const QString& mvId)
+{
     const auto id = data::digitsOnly(mvId);
     if (!id)
         return std::nullopt;
     return QStringLiteral("SELECT * FROM qnrDocumentDetails WHERE MvId =") + *id;
 }
 
-QString trackingAddressStatement(const QString& carrierName) {
-    return QStringLiteral("SELECT * FROM qnrCarrierTrackingURL WHERE fwCarrierName = ") +
-           data::quoted(carrierName) + QStringLiteral(" ORDER BY fwTrackID DESC");
+QString trackingAddressStatement(const QString& carrierName)
+{
+    return QStringLiteral("SELECT * FROM qnrCarrierTrackingURL WHERE fwCarrierName = ") + data::quoted(carrierName) +
+           QStringLiteral(" ORDER BY fwTrackID DESC");
 }
 
-QString counterpartiesStatement() {
+QString counterpartiesStatement()
+{
     return QStringLiteral("SELECT * FROM Logs Order By LogEpon");
 }
 
-std::optional<QString> counterpartyStatement(const QString& logId) {
+std::optional<QString> counterpartyStatement(const QString& logId)
+{
     const auto id = data::digitsOnly(logId);
     if (!id)
         return std::nullopt;
     return QStringLiteral("SELECT * FROM Logs WHERE LogId=") + *id;
 }
 
-QString addressesStatement(const QString& logId) {
-    return QStringLiteral(
-               "SELECT dbo.LgAddr.*, dbo.Cities.CityDescr, dbo.Countries.CountryDescr FROM dbo.LgAddr INNER "
-               "JOIN dbo.Countries ON dbo.LgAddr.CountryId = dbo.Countries.CountryId INNER JOIN dbo.Cities "
-               "ON "
-               "dbo.LgAddr.CityId = dbo.Cities.CityId WHERE dbo.LgAddr.LogId ='") +
+QString addressesStatement(const QString& logId)
+{
+    return QStringLiteral("SELECT dbo.LgAddr.*, dbo.Cities.CityDescr, dbo.Countries.CountryDescr FROM dbo.LgAddr INNER "
+                          "JOIN dbo.Countries ON dbo.LgAddr.CountryId = dbo.Countries.CountryId INNER JOIN dbo.Cities "
+                          "ON "
+                          "dbo.LgAddr.CityId = dbo.Cities.CityId WHERE dbo.LgAddr.LogId ='") +
            data::escapedText(logId) + QStringLiteral("'");
 }
 
-QString carrierEntry(const QString& description, const QString& id) {
+QString carrierEntry(const QString& description, const QString& id)
+{
     return counterpartyEntry(description, id);
 }
 
-std::vector<ReportColumn> carrierColumns() {
+std::vector<ReportColumn> carrierColumns()
+{
     // 100, 100, 3000 and 5000 twips of a list about 8200 twips wide.
     return {{QStringLiteral("Id"), 0.012},
             {QStringLiteral("CarrierId"), 0.012},
@@ -56,19 +63,22 @@ std::vector<ReportColumn> carrierColumns() {
             {QStringLiteral("Waybill Number"), 0.61}};
 }
 
-std::vector<ReportColumn> addressColumns() {
+std::vector<ReportColumn> addressColumns()
+{
     return {{QStringLiteral("Address Id"), 0.08},  {QStringLiteral("Name"), 0.15},
             {QStringLiteral("Full Address"), 0.3}, {QStringLiteral("City"), 0.12},
             {QStringLiteral("Country"), 0.12},     {QStringLiteral("Telephone"), 0.15}};
 }
 
-static QString fullAddress(const data::Row& row) {
-    return row.text(QStringLiteral("LgAddrNumber")) + QLatin1Char(',') +
-           row.text(QStringLiteral("LgAddrStreet")) + QLatin1Char(',') +
-           row.text(QStringLiteral("LgAddrArea")) + QLatin1Char(',') + row.text(QStringLiteral("LgAddrZip"));
+static QString fullAddress(const data::Row& row)
+{
+    return row.text(QStringLiteral("LgAddrNumber")) + QLatin1Char(',') + row.text(QStringLiteral("LgAddrStreet")) +
+           QLatin1Char(',') + row.text(QStringLiteral("LgAddrArea")) + QLatin1Char(',') +
+           row.text(QStringLiteral("LgAddrZip"));
 }
 
-ReportRow addressRow(const data::Row& row) {
+ReportRow addressRow(const data::Row& row)
+{
     ReportRow line;
     line.cells = {row.id(QStringLiteral("LgAddrId")),
                   row.text(QStringLiteral("LgAddrName")),
@@ -80,14 +90,15 @@ ReportRow addressRow(const data::Row& row) {
     return line;
 }
 
-QString addressText(const data::Row& row) {
+QString addressText(const data::Row& row)
+{
     return row.id(QStringLiteral("LgAddrId")) + QLatin1Char('-') + fullAddress(row) + QLatin1Char('-') +
-           row.text(QStringLiteral("CityDescr")) + QLatin1Char('-') +
-           row.text(QStringLiteral("CountryDescr")) + QLatin1Char('-') +
-           row.text(QStringLiteral("LgAddrTel1"));
+           row.text(QStringLiteral("CityDescr")) + QLatin1Char('-') + row.text(QStringLiteral("CountryDescr")) +
+           QLatin1Char('-') + row.text(QStringLiteral("LgAddrTel1"));
 }
 
-data::MaybeError DocumentDetails::hasDetails(const QString& mvId, bool& has) const {
+data::MaybeError DocumentDetails::hasDetails(const QString& mvId, bool& has) const
+{
     has = false;
     const auto statement = documentStatement(mvId);
     if (!statement)
@@ -100,7 +111,8 @@ data::MaybeError DocumentDetails::hasDetails(const QString& mvId, bool& has) con
     return std::nullopt;
 }
 
-data::MaybeError DocumentDetails::load(const QString& mvId, std::optional<DetailsValues>& values) const {
+data::MaybeError DocumentDetails::load(const QString& mvId, std::optional<DetailsValues>& values) const
+{
     values.reset();
     const auto statement = detailsStatement(mvId);
     if (!statement)
@@ -124,8 +136,8 @@ data::MaybeError DocumentDetails::load(const QString& mvId, std::optional<Detail
     return std::nullopt;
 }
 
-data::MaybeError DocumentDetails::add(const QString& mvId, const DetailsValues& values,
-                                      DetailsValues& stored) const {
+data::MaybeError DocumentDetails::add(const QString& mvId, const DetailsValues& values, DetailsValues& stored) const
+{
     if (!data::isDigitsOnly(mvId))
         return data::DbError::statement(QStringLiteral("Not a document id: ") + mvId);
     const QDateTime now = m_clock.now();
@@ -136,18 +148,17 @@ data::MaybeError DocumentDetails::add(const QString& mvId, const DetailsValues& 
     data::Transaction transaction(m_escape);
     if (transaction.startError())
         return transaction.startError();
-    if (auto error =
-            m_escape.append(QStringLiteral("qnrDocumentDetails"),
-                            {{QStringLiteral("detailsId"), stored.detailsId},
-                             {QStringLiteral("MvId"), mvId},
-                             {QStringLiteral("detailsDate"), now.toString(QStringLiteral("yyyy-MM-dd"))},
-                             {QStringLiteral("SuppSO"), values.suppSO},
-                             {QStringLiteral("SuppQT"), values.suppQT},
-                             {QStringLiteral("QuinorQT"), values.quinorQT},
-                             {QStringLiteral("InvoiceNumber"), values.invoiceNumber},
-                             {QStringLiteral("MainCarrier"), values.mainCarrier},
-                             {QStringLiteral("MainCarrierAWB"), values.mainCarrierAWB},
-                             {QStringLiteral("QuoteDescrNotes"), values.notes}}))
+    if (auto error = m_escape.append(QStringLiteral("qnrDocumentDetails"),
+                                     {{QStringLiteral("detailsId"), stored.detailsId},
+                                      {QStringLiteral("MvId"), mvId},
+                                      {QStringLiteral("detailsDate"), now.toString(QStringLiteral("yyyy-MM-dd"))},
+                                      {QStringLiteral("SuppSO"), values.suppSO},
+                                      {QStringLiteral("SuppQT"), values.suppQT},
+                                      {QStringLiteral("QuinorQT"), values.quinorQT},
+                                      {QStringLiteral("InvoiceNumber"), values.invoiceNumber},
+                                      {QStringLiteral("MainCarrier"), values.mainCarrier},
+                                      {QStringLiteral("MainCarrierAWB"), values.mainCarrierAWB},
+                                      {QStringLiteral("QuoteDescrNotes"), values.notes}}))
         return error;
     // The documents list and the details load go by this flag.
     if (auto error = m_escape.update(QStringLiteral("Moves"), {{QStringLiteral("qnrDocDetails"), 1}},
@@ -156,20 +167,21 @@ data::MaybeError DocumentDetails::add(const QString& mvId, const DetailsValues& 
     return transaction.commit();
 }
 
-data::MaybeError DocumentDetails::update(const DetailsValues& loaded, const DetailsValues& values) const {
-    return m_escape.update(
-        QStringLiteral("qnrDocumentDetails"),
-        {{QStringLiteral("SuppQT"), values.suppQT},
-         {QStringLiteral("QuinorQT"), values.quinorQT},
-         {QStringLiteral("InvoiceNumber"), values.invoiceNumber},
-         {QStringLiteral("MainCarrier"), values.mainCarrier},
-         {QStringLiteral("MainCarrierAWB"), values.mainCarrierAWB},
-         {QStringLiteral("QuoteDescrNotes"), values.notes}},
-        {{QStringLiteral("detailsId"), loaded.detailsId}, {QStringLiteral("MvId"), loaded.mvId}});
+data::MaybeError DocumentDetails::update(const DetailsValues& loaded, const DetailsValues& values) const
+{
+    return m_escape.update(QStringLiteral("qnrDocumentDetails"),
+                           {{QStringLiteral("SuppQT"), values.suppQT},
+                            {QStringLiteral("QuinorQT"), values.quinorQT},
+                            {QStringLiteral("InvoiceNumber"), values.invoiceNumber},
+                            {QStringLiteral("MainCarrier"), values.mainCarrier},
+                            {QStringLiteral("MainCarrierAWB"), values.mainCarrierAWB},
+                            {QStringLiteral("QuoteDescrNotes"), values.notes}},
+                           {{QStringLiteral("detailsId"), loaded.detailsId}, {QStringLiteral("MvId"), loaded.mvId}});
 }
 
 data::MaybeError DocumentDetails::trackingAddress(const QString& carrier, const QString& waybill,
-                                                  QString& address) const {
+                                                  QString& address) const
+{
     const qsizetype bracket = carrier.indexOf(QLatin1Char('('));
     const QString name = (bracket < 0 ? carrier : carrier.left(bracket)).trimmed();
     address = QString::fromLatin1(kDefaultTrackingAddress) + waybill.trimmed();

@@ -56,7 +56,9 @@ class DocumentDetails {
 public:
     DocumentDetails(const data::Connection& escape, const Clock& clock)
         : m_escape(escape)
-        , m_clock(clock) {}
+        , m_clock(clock)
+    {
+    }
 
     data::MaybeError hasDetails(const QString& mvId, bool& has) const;
     data::MaybeError load(const QString& mvId, std::optional<DetailsValues>& values) const;

@@ -6,7 +6,8 @@
 
 namespace qnr::documents {
 
-std::vector<ReportColumn> movesColumns() {
+std::vector<ReportColumn> movesColumns()
+{
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     return {{QStringLiteral("-"), 0.001},
             {QStringLiteral("-"), 0.001},
@@ -21,7 +22,8 @@ std::vector<ReportColumn> movesColumns() {
             {QStringLiteral("CMR Printed"), 0.05}};
 }
 
-std::vector<ReportColumn> itemColumns() {
+std::vector<ReportColumn> itemColumns()
+{
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     return {{QStringLiteral("Id"), 0.08},         {QStringLiteral("MvId"), 0.12},
             {QStringLiteral("Part Number"), 0.2}, {QStringLiteral("Descriprion"), 0.3},
@@ -29,7 +31,8 @@ std::vector<ReportColumn> itemColumns() {
             {QStringLiteral("Total"), 0.1, right}};
 }
 
-ReportRow movesRow(const data::Row& row, const QLocale& locale) {
+ReportRow movesRow(const data::Row& row, const QLocale& locale)
+{
     const QString total = QStringLiteral("MvTotal");
     const QString rate = QStringLiteral("CurrExcRate");
     QString amount, euro, leva;
@@ -49,28 +52,27 @@ ReportRow movesRow(const data::Row& row, const QLocale& locale) {
 
     ReportRow line;
     const QString mvId = row.id(QStringLiteral("MvId"));
-    line.cells = {
-        mvId,
-        row.id(QStringLiteral("LogId")),
-        formatDate(row.date(QStringLiteral("MvDate"))),
-        row.text(QStringLiteral("ParastCod")),
-        row.text(QStringLiteral("MvSeira")) + QLatin1Char(' ') + row.text(QStringLiteral("MvArpar")),
-        row.text(QStringLiteral("MvParastTitle")) + QLatin1Char(' ') + row.text(QStringLiteral("MvAitiol")),
-        row.text(QStringLiteral("MvEpon")),
-        amount,
-        euro,
-        leva,
-        cmr};
+    line.cells = {mvId,
+                  row.id(QStringLiteral("LogId")),
+                  formatDate(row.date(QStringLiteral("MvDate"))),
+                  row.text(QStringLiteral("ParastCod")),
+                  row.text(QStringLiteral("MvSeira")) + QLatin1Char(' ') + row.text(QStringLiteral("MvArpar")),
+                  row.text(QStringLiteral("MvParastTitle")) + QLatin1Char(' ') + row.text(QStringLiteral("MvAitiol")),
+                  row.text(QStringLiteral("MvEpon")),
+                  amount,
+                  euro,
+                  leva,
+                  cmr};
     line.tag = mvId;
     if (row.isNull(QStringLiteral("qnrDocDetails")))
         line.color = kNoDetailsColor;
     return line;
 }
 
-ReportRow itemRow(const data::Row& row, const QLocale& locale) {
+ReportRow itemRow(const data::Row& row, const QLocale& locale)
+{
     auto number = [&](const char* column) {
-        return row.isNull(QLatin1String(column)) ? QString()
-                                                 : formatAmount(row.number(QLatin1String(column)), locale);
+        return row.isNull(QLatin1String(column)) ? QString() : formatAmount(row.number(QLatin1String(column)), locale);
     };
     ReportRow line;
     line.cells = {row.id(QStringLiteral("Id")),

@@ -5,7 +5,8 @@
 
 namespace qnr::documents {
 
-QWidget* createDocumentWindow(const QString& windowName, AppContext& context) {
+QWidget* createDocumentWindow(const QString& windowName, AppContext& context)
+{
     if (windowName == QLatin1String("frmMoves"))
         return new frmMoves(context);
     if (windowName == QLatin1String("frmForwarderTrack"))

@@ -15,7 +15,8 @@ frmDocPath::frmDocPath(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_files(context.connections.escape, context.services.clock)
-    , m_document(context.state.selectedDocument) {
+    , m_document(context.state.selectedDocument)
+{
     setObjectName(QStringLiteral("frmDocPath"));
     setWindowTitle(QStringLiteral("Document Path"));
     m_description = new QLabel(this);
@@ -46,7 +47,8 @@ frmDocPath::frmDocPath(AppContext& context, QWidget* parent)
     lookUp();
 }
 
-void frmDocPath::lookUp() {
+void frmDocPath::lookUp()
+{
     std::optional<FileLine> document;
     if (auto error = m_files.loadAccountDocument(m_document, document)) {
         m_context.services.dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
@@ -59,7 +61,8 @@ void frmDocPath::lookUp() {
     m_path->setText(document->path);
 }
 
-void frmDocPath::cmdBrowse_Click() {
+void frmDocPath::cmdBrowse_Click()
+{
     Dialogs& dialogs = m_context.services.dialogs;
     const std::optional<QString> file =
         dialogs.openFile(QStringLiteral("Document Path"), QStringLiteral("All files (*)"));
@@ -72,7 +75,8 @@ void frmDocPath::cmdBrowse_Click() {
     m_description->setText(description);
 }
 
-void frmDocPath::cmdSave_Click() {
+void frmDocPath::cmdSave_Click()
+{
     Dialogs& dialogs = m_context.services.dialogs;
     if (m_document.isEmpty()) {
         dialogs.message(QStringLiteral("Select a document in the list first."), applicationTitle(),

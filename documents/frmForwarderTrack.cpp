@@ -18,7 +18,8 @@ namespace qnr::documents {
 
 frmForwarderTrack::frmForwarderTrack(AppContext& context, QWidget* parent)
     : QWidget(parent)
-    , m_context(context) {
+    , m_context(context)
+{
     setObjectName(QStringLiteral("frmForwarderTrack"));
     setWindowTitle(QStringLiteral("Carrier Tracking URL Address Information"));
     auto* title = new VEXTitleBar(this);
@@ -46,26 +47,24 @@ frmForwarderTrack::frmForwarderTrack(AppContext& context, QWidget* parent)
 
     const data::QueryResult types = m_context.connections.escape.select(sendTypesStatement());
     if (!types.ok()) {
-        m_context.services.dialogs.message(types.error->description, applicationTitle(),
-                                           MessageIcon::Critical);
+        m_context.services.dialogs.message(types.error->description, applicationTitle(), MessageIcon::Critical);
         return;
     }
     for (const data::Row row : types.rows)
         m_carrier->addItem(row.text(QStringLiteral("SendTypeDescr")).trimmed());
 }
 
-void frmForwarderTrack::cmdSave_Click() {
+void frmForwarderTrack::cmdSave_Click()
+{
     const data::MaybeError error = m_context.connections.escape.append(
-        QStringLiteral("qnrCarrierTrackingURL"),
-        {{QStringLiteral("fwTrackID"), clockKey(m_context.services.clock)},
-         {QStringLiteral("fwCarrierName"), m_carrier->currentText()},
-         {QStringLiteral("fwCarrierTrackURL"), m_address->text()}});
+        QStringLiteral("qnrCarrierTrackingURL"), {{QStringLiteral("fwTrackID"), clockKey(m_context.services.clock)},
+                                                  {QStringLiteral("fwCarrierName"), m_carrier->currentText()},
+                                                  {QStringLiteral("fwCarrierTrackURL"), m_address->text()}});
     if (error) {
         m_context.services.dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
         return;
     }
-    m_context.services.dialogs.message(TrackingMessages::added, TrackingMessages::addedTitle,
-                                       MessageIcon::Information);
+    m_context.services.dialogs.message(TrackingMessages::added, TrackingMessages::addedTitle, MessageIcon::Information);
 }
 
 } // namespace qnr::documents

@@ -39,19 +39,22 @@ namespace {
 
 constexpr const char* kWindow = "frmMoves";
 
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
+{
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     return b;
 }
 
-QLineEdit* lineEdit(const QString& name, QWidget* parent) {
+QLineEdit* lineEdit(const QString& name, QWidget* parent)
+{
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     return e;
 }
 
-QLabel* label(const QString& text, const QString& name, QWidget* parent) {
+QLabel* label(const QString& text, const QString& name, QWidget* parent)
+{
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     return l;
@@ -64,7 +67,8 @@ frmMoves::frmMoves(AppContext& context, QWidget* parent)
     , m_context(context)
     , m_dialogs(context.services.dialogs)
     , m_files(context.connections.escape, context.services.clock)
-    , m_details(context.connections.escape, context.services.clock) {
+    , m_details(context.connections.escape, context.services.clock)
+{
     setObjectName(QStringLiteral("frmMoves"));
     setWindowTitle(QStringLiteral("Moves"));
     m_titleBar = new VEXTitleBar(this);
@@ -99,7 +103,8 @@ frmMoves::frmMoves(AppContext& context, QWidget* parent)
     fillCarriers();
 }
 
-QWidget* frmMoves::buildControlPage() {
+QWidget* frmMoves::buildControlPage()
+{
     auto* page = new QWidget;
     m_optWarehouse = new QRadioButton(QStringLiteral("Warehouse Documents"), page);
     m_optWarehouse->setObjectName(QStringLiteral("optWarehouse"));
@@ -191,7 +196,8 @@ QWidget* frmMoves::buildControlPage() {
     return page;
 }
 
-QWidget* frmMoves::buildItemsPage() {
+QWidget* frmMoves::buildItemsPage()
+{
     auto* page = new QWidget;
     m_items = new ReportListView(page);
     m_items->setObjectName(QStringLiteral("lvDocItemsDetails"));
@@ -203,7 +209,8 @@ QWidget* frmMoves::buildItemsPage() {
     return page;
 }
 
-QWidget* frmMoves::buildDetailsPage() {
+QWidget* frmMoves::buildDetailsPage()
+{
     auto* page = new QWidget;
     m_detailsLine = label(QString(), QStringLiteral("lblDetailsLine"), page);
     QFont bold = m_detailsLine->font();
@@ -309,7 +316,8 @@ QWidget* frmMoves::buildDetailsPage() {
     return page;
 }
 
-QWidget* frmMoves::buildTab4Page() {
+QWidget* frmMoves::buildTab4Page()
+{
     auto* page = new QWidget;
     m_cmbCounterparty = new QComboBox(page);
     m_cmbCounterparty->setObjectName(QStringLiteral("cmbCounterparty"));
@@ -333,18 +341,17 @@ QWidget* frmMoves::buildTab4Page() {
     return page;
 }
 
-void frmMoves::buildMenus() {
+void frmMoves::buildMenus()
+{
     m_documentsMenu = new QMenu(QStringLiteral("Documents"), this);
     m_documentsMenu->setObjectName(QStringLiteral("mnuDocuments"));
     m_documentsMenu->addAction(QStringLiteral("&Show Document"), this, &frmMoves::mnuShowDocument_Click);
-    m_documentsMenu->addAction(QStringLiteral("&Document Details"), this,
-                               &frmMoves::mnuDocumentDetails_Click);
+    m_documentsMenu->addAction(QStringLiteral("&Document Details"), this, &frmMoves::mnuDocumentDetails_Click);
     m_documentsMenu->addAction(QStringLiteral("Document Items"), this, &frmMoves::mnuDocumentItems_Click);
     QAction* cmr = m_documentsMenu->addAction(QStringLiteral("Print &CMR"));
     m_documentsMenu->setDefaultAction(cmr);
     m_documentsMenu->addAction(QStringLiteral("&Account Balance"));
-    m_documentsMenu->addAction(QStringLiteral("Set Document &Path"), this,
-                               &frmMoves::mnuSetDocumentPath_Click);
+    m_documentsMenu->addAction(QStringLiteral("Set Document &Path"), this, &frmMoves::mnuSetDocumentPath_Click);
 
     m_itemsMenu = new QMenu(QStringLiteral("Items"), this);
     m_itemsMenu->setObjectName(QStringLiteral("mnuItems"));
@@ -352,7 +359,8 @@ void frmMoves::buildMenus() {
     m_itemsMenu->addAction(QStringLiteral("Resize"), this, &frmMoves::mnuResize_Click);
 }
 
-void frmMoves::showEvent(QShowEvent* event) {
+void frmMoves::showEvent(QShowEvent* event)
+{
     // The window opens at its designed size of 14450 x 9500 twips.
     const QSize designed(twipsToPixelsX(14450, this), twipsToPixelsY(9500, this));
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -362,18 +370,21 @@ void frmMoves::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void frmMoves::report(const data::DbError& error) {
+void frmMoves::report(const data::DbError& error)
+{
     m_dialogs.message(error.description, applicationTitle(), MessageIcon::Critical);
 }
 
-bool frmMoves::documentChosen() {
+bool frmMoves::documentChosen()
+{
     if (!m_context.state.selectedDocument.isEmpty())
         return true;
     m_dialogs.message(MovesMessages::noDocument, applicationTitle(), MessageIcon::Information);
     return false;
 }
 
-void frmMoves::FillMoves() {
+void frmMoves::FillMoves()
+{
     QString statement;
     if (m_optAll->isChecked()) {
         const QStringList codes =
@@ -408,33 +419,36 @@ void frmMoves::FillMoves() {
     }
 }
 
-void frmMoves::cmdToday_Click() {
+void frmMoves::cmdToday_Click()
+{
     const QDate today = m_context.services.clock.now().date();
     m_from->setDate(today);
     m_to->setDate(today);
     FillMoves();
 }
 
-void frmMoves::cmdThisMonth_Click() {
+void frmMoves::cmdThisMonth_Click()
+{
     const QDate today = m_context.services.clock.now().date();
     m_from->setDate(QDate(today.year(), today.month(), 1));
     m_to->setDate(QDate(today.year(), today.month(), today.daysInMonth()));
     FillMoves();
 }
 
-void frmMoves::cmdThisYear_Click() {
+void frmMoves::cmdThisYear_Click()
+{
     const QDate today = m_context.services.clock.now().date();
     m_from->setDate(QDate(today.year(), 1, 1));
     m_to->setDate(QDate(today.year(), 12, 31));
     FillMoves();
 }
 
-void frmMoves::FillDocuments() {
+void frmMoves::FillDocuments()
+{
     m_cmbDocuments->clear();
     runWithRetry(m_context.errorLog, QString::fromLatin1(kWindow), QStringLiteral("FillDocuments"),
                  [this]() -> data::MaybeError {
-                     const data::QueryResult kinds =
-                         m_context.connections.escape.select(warehouseKindsStatement());
+                     const data::QueryResult kinds = m_context.connections.escape.select(warehouseKindsStatement());
                      if (!kinds.ok())
                          return kinds.error;
                      for (const data::Row row : kinds.rows) {
@@ -449,15 +463,15 @@ void frmMoves::FillDocuments() {
     m_cmbDocuments->setCurrentIndex(-1);
 }
 
-void frmMoves::cmbDocuments_LostFocus() {
+void frmMoves::cmbDocuments_LostFocus()
+{
     const QString text = m_cmbDocuments->currentText();
     if (text.isEmpty())
         return;
     const auto parsed = readCounterpartyEntry(text, m_dialogs);
     if (!parsed) {
         // Logged without a third message: the user has just been told.
-        m_context.errorLog.LogError(false, QStringLiteral("5"),
-                                    QStringLiteral("Invalid procedure call or argument"),
+        m_context.errorLog.LogError(false, QStringLiteral("5"), QStringLiteral("Invalid procedure call or argument"),
                                     QString::fromLatin1(kWindow), QStringLiteral("cmbDocuments_LostFocus"));
         return;
     }
@@ -465,7 +479,8 @@ void frmMoves::cmbDocuments_LostFocus() {
     m_lblTitle->setText(parsed->name);
 }
 
-void frmMoves::fillCounterparties() {
+void frmMoves::fillCounterparties()
+{
     m_cmbCounterparty->clear();
     const data::QueryResult logs = m_context.connections.escape.select(counterpartiesStatement());
     if (!logs.ok()) {
@@ -474,13 +489,14 @@ void frmMoves::fillCounterparties() {
     }
     QStringList lines;
     for (const data::Row row : logs.rows)
-        lines << (row.text(QStringLiteral("LogEpon")) + QLatin1Char(' ') + row.text(QStringLiteral("LogAFM")))
-                     .trimmed();
+        lines
+            << (row.text(QStringLiteral("LogEpon")) + QLatin1Char(' ') + row.text(QStringLiteral("LogAFM"))).trimmed();
     m_cmbCounterparty->addItems(lines);
     m_cmbCounterparty->setCurrentIndex(-1);
 }
 
-void frmMoves::fillCarriers() {
+void frmMoves::fillCarriers()
+{
     m_cmbMainCarrier->clear();
     const data::QueryResult types = m_context.connections.escape.select(sendTypesStatement());
     if (!types.ok()) {
@@ -493,7 +509,8 @@ void frmMoves::fillCarriers() {
     m_cmbMainCarrier->setCurrentIndex(-1);
 }
 
-void frmMoves::clearDetailsPage() {
+void frmMoves::clearDetailsPage()
+{
     for (QLineEdit* box : {m_txtQNRQT, m_txtSuppQT, m_txtSuppSO, m_txtINVNumber, m_txtMainCarrierAWB})
         box->clear();
     m_txtNotes->clear();
@@ -508,7 +525,8 @@ void frmMoves::clearDetailsPage() {
     m_cmdSave->setText(QStringLiteral("Save"));
 }
 
-void frmMoves::lvEscMoves_Click(int row) {
+void frmMoves::lvEscMoves_Click(int row)
+{
     if (row < 0 || row >= m_documents->listModel()->rowCount())
         return;
     m_clickedRow = row;
@@ -519,19 +537,21 @@ void frmMoves::lvEscMoves_Click(int row) {
         clearDetailsPage(); // the page belongs to the document it was loaded for
     m_context.state.selectedDocument = mvId;
     m_lblSelected->setText(m_counterparty + QLatin1Char(' ') + mvId);
-    m_detailsLine->setText(QStringList{
-        model->text(row, MovesColumn::Date).trimmed(), model->text(row, MovesColumn::Doc).trimmed(),
-        model->text(row, MovesColumn::Number).trimmed(), model->text(row, MovesColumn::Company).trimmed()}
-                               .join(QStringLiteral(" - ")));
+    m_detailsLine->setText(
+        QStringList{model->text(row, MovesColumn::Date).trimmed(), model->text(row, MovesColumn::Doc).trimmed(),
+                    model->text(row, MovesColumn::Number).trimmed(), model->text(row, MovesColumn::Company).trimmed()}
+            .join(QStringLiteral(" - ")));
 }
 
-void frmMoves::lvEscMoves_DblClick(int row) {
+void frmMoves::lvEscMoves_DblClick(int row)
+{
     lvEscMoves_Click(row);
     m_txtAddress->clear();
     lookupCounterparty(false);
 }
 
-void frmMoves::lookupCounterparty(bool dashed) {
+void frmMoves::lookupCounterparty(bool dashed)
+{
     const auto statement = counterpartyStatement(m_counterparty);
     if (!statement)
         return;
@@ -544,18 +564,19 @@ void frmMoves::lookupCounterparty(bool dashed) {
         const QString id = row.id(QStringLiteral("LogId"));
         const QString name = row.text(QStringLiteral("LogEpon"));
         const QString vat = row.text(QStringLiteral("LogAFM"));
-        m_txtLookup->setText(dashed
-                                 ? name + QStringLiteral(" - ") + vat + QStringLiteral(" - ") + m_counterparty
-                                 : id + QLatin1Char(' ') + name + QLatin1Char(' ') + vat);
+        m_txtLookup->setText(dashed ? name + QStringLiteral(" - ") + vat + QStringLiteral(" - ") + m_counterparty
+                                    : id + QLatin1Char(' ') + name + QLatin1Char(' ') + vat);
     }
 }
 
-void frmMoves::Command1_Click() {
+void frmMoves::Command1_Click()
+{
     m_txtAddress->clear();
     lookupCounterparty(true);
 }
 
-void frmMoves::Command2_Click() {
+void frmMoves::Command2_Click()
+{
     if (m_counterparty.isEmpty())
         return;
     const data::QueryResult found = m_context.connections.escape.select(addressesStatement(m_counterparty));
@@ -570,12 +591,14 @@ void frmMoves::Command2_Click() {
         m_txtAddress->setText(addressText(row));
 }
 
-void frmMoves::showPage(Page page) {
+void frmMoves::showPage(Page page)
+{
     m_pages->setTabEnabled(page, true);
     m_pages->setCurrentIndex(page);
 }
 
-void frmMoves::mnuShowDocument_Click() {
+void frmMoves::mnuShowDocument_Click()
+{
     if (!documentChosen())
         return;
     std::optional<FileLine> document;
@@ -584,20 +607,20 @@ void frmMoves::mnuShowDocument_Click() {
         return;
     }
     if (!document || document->path.trimmed().isEmpty()) {
-        m_dialogs.message(QStringLiteral("No account document is recorded for this document."),
-                          applicationTitle(), MessageIcon::Information);
+        m_dialogs.message(QStringLiteral("No account document is recorded for this document."), applicationTitle(),
+                          MessageIcon::Information);
         return;
     }
     const auto path = m_context.drives.existing(document->path);
     if (!path) {
-        m_dialogs.message(FileMessages::notFound.arg(document->path), applicationTitle(),
-                          MessageIcon::Exclamation);
+        m_dialogs.message(FileMessages::notFound.arg(document->path), applicationTitle(), MessageIcon::Exclamation);
         return;
     }
     m_context.services.shell.open(*path);
 }
 
-void frmMoves::mnuDocumentItems_Click() {
+void frmMoves::mnuDocumentItems_Click()
+{
     showPage(DocumentItems);
     if (!documentChosen())
         return;
@@ -615,20 +638,22 @@ void frmMoves::mnuDocumentItems_Click() {
     m_items->fill(lines.rows.size(), [&](int i) { return itemRow(lines.rows.row(i), locale); });
 }
 
-void frmMoves::mnuResize_Click() {
+void frmMoves::mnuResize_Click()
+{
     LV_AutoSizeColumn(m_items);
     // Headers count too.
     QHeaderView* header = m_items->header();
     for (int c = 0; c < m_items->listModel()->columnCount(); ++c) {
-        const int headerWidth = header->fontMetrics().horizontalAdvance(
-                                    m_items->listModel()->headerData(c, Qt::Horizontal).toString()) +
-                                16;
+        const int headerWidth =
+            header->fontMetrics().horizontalAdvance(m_items->listModel()->headerData(c, Qt::Horizontal).toString()) +
+            16;
         if (header->sectionSize(c) < headerWidth)
             header->resizeSection(c, headerWidth);
     }
 }
 
-void frmMoves::mnuSetDocumentPath_Click() {
+void frmMoves::mnuSetDocumentPath_Click()
+{
     if (!documentChosen())
         return;
     if (m_docPath) {
@@ -642,7 +667,8 @@ void frmMoves::mnuSetDocumentPath_Click() {
     m_docPath->show();
 }
 
-void frmMoves::mnuDocumentDetails_Click() {
+void frmMoves::mnuDocumentDetails_Click()
+{
     showPage(Details);
     if (!documentChosen())
         return;
@@ -679,7 +705,8 @@ void frmMoves::mnuDocumentDetails_Click() {
     ReloadFiles();
 }
 
-DetailsValues frmMoves::pageValues() const {
+DetailsValues frmMoves::pageValues() const
+{
     DetailsValues v;
     v.suppSO = m_txtSuppSO->text();
     v.suppQT = m_txtSuppQT->text();
@@ -691,7 +718,8 @@ DetailsValues frmMoves::pageValues() const {
     return v;
 }
 
-void frmMoves::cmdSave_Click() {
+void frmMoves::cmdSave_Click()
+{
     if (!documentChosen())
         return;
     if (!saveFilesList())
@@ -722,7 +750,8 @@ void frmMoves::cmdSave_Click() {
     m_dialogs.message(DetailsMessages::changed, DetailsMessages::title, MessageIcon::Information);
 }
 
-void frmMoves::cmbMainCarrier_LostFocus() {
+void frmMoves::cmbMainCarrier_LostFocus()
+{
     const QString text = m_cmbMainCarrier->currentText();
     if (text.isEmpty())
         return;
@@ -733,7 +762,8 @@ void frmMoves::cmbMainCarrier_LostFocus() {
     m_lblCarrierName->setText(parsed->name);
 }
 
-void frmMoves::cmdAddCarrier_Click() {
+void frmMoves::cmdAddCarrier_Click()
+{
     m_carriers->setColumns(carrierColumns());
     m_carriers->listModel()->appendRow(ReportRow{{clockKey(m_context.services.clock), m_lblCarrierId->text(),
                                                   m_lblCarrierName->text(), m_txtMainCarrierAWB->text()},
@@ -742,7 +772,8 @@ void frmMoves::cmdAddCarrier_Click() {
                                                  {}});
 }
 
-void frmMoves::cmdTrack_Click() {
+void frmMoves::cmdTrack_Click()
+{
     const QString waybill = m_txtMainCarrierAWB->text().trimmed();
     if (waybill.isEmpty()) {
         m_dialogs.message(DetailsMessages::noWaybill, applicationTitle(), MessageIcon::Information);
@@ -756,7 +787,8 @@ void frmMoves::cmdTrack_Click() {
     m_context.services.shell.open(address);
 }
 
-std::vector<FileLine> frmMoves::fileLines() const {
+std::vector<FileLine> frmMoves::fileLines() const
+{
     std::vector<FileLine> lines;
     const ReportListModel* model = m_filesList->listModel();
     for (int i = 0; i < model->rowCount(); ++i)
@@ -764,7 +796,8 @@ std::vector<FileLine> frmMoves::fileLines() const {
     return lines;
 }
 
-void frmMoves::ReloadFiles() {
+void frmMoves::ReloadFiles()
+{
     std::vector<FileLine> lines;
     if (auto error = m_files.load(m_context.state.selectedDocument, lines)) {
         report(*error);
@@ -778,7 +811,8 @@ void frmMoves::ReloadFiles() {
     m_clickedFilePath.clear();
 }
 
-void frmMoves::cmdAddFiles_Click() {
+void frmMoves::cmdAddFiles_Click()
+{
     if (!documentChosen())
         return;
     const std::optional<QString> file =
@@ -790,19 +824,21 @@ void frmMoves::cmdAddFiles_Click() {
     m_filesList->listModel()->appendRow(fileRow(m_files.newLine(*file, description)));
 }
 
-void frmMoves::cmdClearList_Click() {
+void frmMoves::cmdClearList_Click()
+{
     const int row = m_filesList->selectedRow();
     if (row < 0)
         return;
-    if (m_dialogs.message(FileMessages::areYouSure, applicationTitle(), MessageIcon::Question,
-                          MessageButtons::YesNo, Answer::No) != Answer::Yes)
+    if (m_dialogs.message(FileMessages::areYouSure, applicationTitle(), MessageIcon::Question, MessageButtons::YesNo,
+                          Answer::No) != Answer::Yes)
         return;
     m_filesList->listModel()->removeRow(row);
     m_clickedFile = -1;
     m_clickedFilePath.clear();
 }
 
-void frmMoves::cmdDeleteFile_Click() {
+void frmMoves::cmdDeleteFile_Click()
+{
     if (!documentChosen())
         return;
     if (m_clickedFile < 0 || m_clickedFile >= m_filesList->listModel()->rowCount()) {
@@ -818,7 +854,8 @@ void frmMoves::cmdDeleteFile_Click() {
     ReloadFiles();
 }
 
-void frmMoves::cmdDeleteOldFiles_Click() {
+void frmMoves::cmdDeleteOldFiles_Click()
+{
     if (!documentChosen())
         return;
     if (auto error = m_files.deleteOldFiles(m_context.state.selectedDocument)) {
@@ -828,11 +865,13 @@ void frmMoves::cmdDeleteOldFiles_Click() {
     m_dialogs.message(FileMessages::deleted, FileMessages::deletedTitle, MessageIcon::Information);
 }
 
-void frmMoves::cmdSaveFiles_Click() {
+void frmMoves::cmdSaveFiles_Click()
+{
     saveFilesList();
 }
 
-bool frmMoves::saveFilesList() {
+bool frmMoves::saveFilesList()
+{
     if (!documentChosen())
         return false;
     if (auto error = m_files.saveMovesFiles(m_context.state.selectedDocument, fileLines())) {
@@ -844,25 +883,27 @@ bool frmMoves::saveFilesList() {
     return true;
 }
 
-void frmMoves::lvFilePath_Click(int row) {
+void frmMoves::lvFilePath_Click(int row)
+{
     m_clickedFile = row;
     m_clickedFilePath = m_filesList->listModel()->text(row, 4);
 }
 
-void frmMoves::lvFilePath_DblClick(int row) {
+void frmMoves::lvFilePath_DblClick(int row)
+{
     lvFilePath_Click(row);
     if (m_clickedFilePath.trimmed().isEmpty())
         return;
     const auto path = m_context.drives.existing(m_clickedFilePath);
     if (!path) {
-        m_dialogs.message(FileMessages::notFound.arg(m_clickedFilePath), applicationTitle(),
-                          MessageIcon::Exclamation);
+        m_dialogs.message(FileMessages::notFound.arg(m_clickedFilePath), applicationTitle(), MessageIcon::Exclamation);
         return;
     }
     m_context.services.shell.open(*path);
 }
 
-bool frmMoves::eventFilter(QObject* watched, QEvent* event) {
+bool frmMoves::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::FocusOut) {
         // Moving between the combo and its own edit field is no leaving.
         QWidget* focus = QApplication::focusWidget();

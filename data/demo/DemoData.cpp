@@ -23,37 +23,22 @@ using data::DatabaseKind;
 const QStringList kPartPrefixes = {"MS21042L", "AN960C",   "NAS1149F", "MS24665-", "AN3-",    "NAS6204-",
                                    "BACB30LH", "MS20995C", "AN5-",     "NAS1611-", "CR3213-", "MS29513-",
                                    "D5330-",   "S9413-",   "AA48110-", "PN2311-",  "BACN10JC"};
-const QStringList kDescriptions = {"NUT, SELF-LOCKING",
-                                   "WASHER, FLAT",
-                                   "BOLT, MACHINE",
-                                   "PIN, COTTER",
-                                   "O-RING",
-                                   "RIVET, BLIND",
-                                   "SEAL, HYDRAULIC",
-                                   "FILTER ELEMENT",
-                                   "BEARING, BALL",
-                                   "LAMP, INDICATOR",
-                                   "GASKET, ENGINE",
-                                   "WIRE, SAFETY LOCKING",
-                                   "CLAMP, LOOP CUSHIONED",
-                                   "VALVE, CHECK",
-                                   "SWITCH, PRESSURE",
-                                   "SCREW, CAP HEX HEAD",
-                                   "BRUSH, STARTER MOTOR"};
+const QStringList kDescriptions = {
+    "NUT, SELF-LOCKING",   "WASHER, FLAT",         "BOLT, MACHINE",         "PIN, COTTER",   "O-RING",
+    "RIVET, BLIND",        "SEAL, HYDRAULIC",      "FILTER ELEMENT",        "BEARING, BALL", "LAMP, INDICATOR",
+    "GASKET, ENGINE",      "WIRE, SAFETY LOCKING", "CLAMP, LOOP CUSHIONED", "VALVE, CHECK",  "SWITCH, PRESSURE",
+    "SCREW, CAP HEX HEAD", "BRUSH, STARTER MOTOR"};
 const QStringList kClientNames = {
     "AEGEAN TECHNICS",    "SKYLINE MRO",           "BLUE SKY AVIATION",  "ORION AIR SERVICES",
     "BALKAN AIRWORKS",    "HELLAS JET SUPPORT",    "DANUBE AERO PARTS",  "ΑΕΡΟΤΕΧΝΙΚΗ ΑΕ",
     "ΟΛΥΜΠΟΣ ΑΕΡΟΠΟΡΙΚΗ", "NORTHWIND HELICOPTERS", "SOFIA FLIGHT TECH",  "ADRIATIC AVIONICS",
     "CARPATHIAN AIR",     "THRACE AIR CARGO",      "MERIDIAN AEROSPACE", "O'BRIEN AVIATION"};
-const QStringList kSupplierNames = {
-    "AEROPARTS SUPPLY INC", "GLOBAL AERO COMPONENTS", "PRECISION FASTENERS LTD", "JETSTOCK DISTRIBUTION",
-    "AVIALL STYLE TRADING", "EUROAVIA LOGISTICS",     "ΑΕΡΟΠΟΡΙΚΑ ΑΝΤΑΛΛΑΚΤΙΚΑ", "SKYHAWK SPARES"};
-const QStringList kCountries = {"Bulgaria",       "Greece",        "Germany",
-                                "United Kingdom", "United States", "Romania"};
-const QStringList kCities = {"Sofia", "Athens",    "Hamburg", "London",
-                             "Miami", "Bucharest", "Plovdiv", "Thessaloniki"};
-const QStringList kCarriers = {"DHL Express",   "FedEx",  "UPS",          "TNT",
-                               "Client pickup", "Speedy", "Own transport"};
+const QStringList kSupplierNames = {"AEROPARTS SUPPLY INC",    "GLOBAL AERO COMPONENTS", "PRECISION FASTENERS LTD",
+                                    "JETSTOCK DISTRIBUTION",   "AVIALL STYLE TRADING",   "EUROAVIA LOGISTICS",
+                                    "ΑΕΡΟΠΟΡΙΚΑ ΑΝΤΑΛΛΑΚΤΙΚΑ", "SKYHAWK SPARES"};
+const QStringList kCountries = {"Bulgaria", "Greece", "Germany", "United Kingdom", "United States", "Romania"};
+const QStringList kCities = {"Sofia", "Athens", "Hamburg", "London", "Miami", "Bucharest", "Plovdiv", "Thessaloniki"};
+const QStringList kCarriers = {"DHL Express", "FedEx", "UPS", "TNT", "Client pickup", "Speedy", "Own transport"};
 
 struct Currency {
     int id;
@@ -82,7 +67,8 @@ const char* const kStatuses[] = {
 class Writer {
 public:
     Writer(const QString& path, const QString& connectionName)
-        : m_name(connectionName) {
+        : m_name(connectionName)
+    {
         QFile::remove(path);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
@@ -96,7 +82,8 @@ public:
         QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
         db.transaction();
     }
-    ~Writer() {
+    ~Writer()
+    {
         {
             QSqlDatabase db = QSqlDatabase::database(m_name, false);
             if (db.isOpen()) {
@@ -110,7 +97,8 @@ public:
     bool ok() const { return m_error.isEmpty(); }
     const QString& error() const { return m_error; }
 
-    void ddl(const QString& script) {
+    void ddl(const QString& script)
+    {
         for (const QString& statement : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             if (statement.trimmed().isEmpty())
                 continue;
@@ -120,7 +108,8 @@ public:
         }
     }
 
-    void insert(const QString& table, const QStringList& columns, const QVariantList& values) {
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values)
+    {
         QSqlQuery& query = prepared(table, columns);
         for (int i = 0; i < values.size(); ++i)
             query.bindValue(i, values[i]);
@@ -129,7 +118,8 @@ public:
     }
 
 private:
-    QSqlQuery& prepared(const QString& table, const QStringList& columns) {
+    QSqlQuery& prepared(const QString& table, const QStringList& columns)
+    {
         const QString key = table + QLatin1Char('|') + columns.join(QLatin1Char(','));
         auto it = m_statements.find(key);
         if (it == m_statements.end()) {
@@ -137,9 +127,8 @@ private:
             for (int i = 0; i < columns.size(); ++i)
                 marks << QStringLiteral("?");
             it = m_statements.emplace(key, QSqlQuery(QSqlDatabase::database(m_name, false))).first;
-            it->second.prepare(
-                QStringLiteral("INSERT INTO [%1] ([%2]) VALUES (%3)")
-                    .arg(table, columns.join(QStringLiteral("], [")), marks.join(QLatin1Char(','))));
+            it->second.prepare(QStringLiteral("INSERT INTO [%1] ([%2]) VALUES (%3)")
+                                   .arg(table, columns.join(QStringLiteral("], [")), marks.join(QLatin1Char(','))));
         }
         return it->second;
     }
@@ -149,11 +138,13 @@ private:
     std::map<QString, QSqlQuery> m_statements;
 };
 
-QString dateText(const QDateTime& moment) {
+QString dateText(const QDateTime& moment)
+{
     return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString key18(const QDateTime& moment, int serial) {
+QString key18(const QDateTime& moment, int serial)
+{
     // Clock keys, made unique for the demo by the trailing serial.
     return moment.toString(QStringLiteral("yyyyMMddHHmmss")) +
            QStringLiteral("%1").arg(serial % 10000, 4, 10, QLatin1Char('0'));
@@ -164,7 +155,8 @@ struct Counterparty {
     QString name;
 };
 
-void writeCertificate(const QString& path, const QString& certificate, const QString& part) {
+void writeCertificate(const QString& path, const QString& certificate, const QString& part)
+{
     QPdfWriter writer(path);
     writer.setTitle(certificate);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -173,14 +165,14 @@ void writeCertificate(const QString& path, const QString& certificate, const QSt
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 18, QFont::Bold));
     painter.drawText(QRect(40, 40, 520, 40), Qt::AlignLeft, QStringLiteral("AUTHORIZED RELEASE CERTIFICATE"));
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
-    painter.drawText(QRect(40, 100, 520, 30), Qt::AlignLeft,
-                     QStringLiteral("Form Tracking Number: ") + certificate);
+    painter.drawText(QRect(40, 100, 520, 30), Qt::AlignLeft, QStringLiteral("Form Tracking Number: ") + certificate);
     painter.drawText(QRect(40, 130, 520, 30), Qt::AlignLeft, QStringLiteral("Part Number: ") + part);
     painter.drawText(QRect(40, 160, 520, 30), Qt::AlignLeft, QStringLiteral("Status/Work: NEW"));
     painter.drawRect(QRect(30, 30, 540, 760));
 }
 
-void writePicture(const QString& path, const QString& part, int hue) {
+void writePicture(const QString& path, const QString& part, int hue)
+{
     QImage image(320, 240, QImage::Format_RGB32);
     image.fill(QColor::fromHsv(hue % 360, 40, 235));
     QPainter painter(&image);
@@ -198,7 +190,8 @@ void writePicture(const QString& path, const QString& part, int hue) {
 
 } // namespace
 
-DemoOptions volumeOptions(const QDate& today) {
+DemoOptions volumeOptions(const QDate& today)
+{
     DemoOptions options;
     options.today = today;
     options.stockItems = 100000;
@@ -210,14 +203,14 @@ DemoOptions volumeOptions(const QDate& today) {
 }
 
 std::optional<QString> createDemoDatabases(const QString& folder, const QString& drivesFolder,
-                                           const DemoOptions& options) {
+                                           const DemoOptions& options)
+{
     QRandomGenerator random(options.seed);
     auto pick = [&](const QStringList& list) { return list[int(random.bounded(quint32(list.size())))]; };
     auto between = [&](int low, int high) { return low + int(random.bounded(quint32(high - low + 1))); };
 
     QDir().mkpath(folder);
-    const QString certificateFolder =
-        QDir(drivesFolder).filePath(QStringLiteral("W/Parts Cerificates/Current"));
+    const QString certificateFolder = QDir(drivesFolder).filePath(QStringLiteral("W/Parts Cerificates/Current"));
     const QString ginClientsFolder = QDir(drivesFolder).filePath(QStringLiteral("W/Warehouse GIN Clients"));
     const QString pictureFolder = QDir(drivesFolder).filePath(QStringLiteral("Z/Warehouse/Product Images"));
     if (options.files) {
@@ -284,9 +277,9 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
         for (const Kind& kind : kDocumentKinds) {
             const QString code = QString::fromUtf8(kind.code);
             const bool warehouse = code.startsWith(QLatin1Char('W'));
-            escape.insert("parast", parastColumns,
-                          {1, warehouse ? 3 : 2, QString::fromUtf8(kind.title),
-                           warehouse ? QStringLiteral(" ") + code : code});
+            escape.insert(
+                "parast", parastColumns,
+                {1, warehouse ? 3 : 2, QString::fromUtf8(kind.title), warehouse ? QStringLiteral(" ") + code : code});
         }
 
         const QStringList addressColumns = {"LgAddrId",     "LogId",      "LgAddrName",        "LgAddrNumber",
@@ -297,26 +290,24 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
         for (int i = 0; i < warehouses.size(); ++i) {
             escape.insert("LgAddr", addressColumns,
                           {addressId++, qint64(99999999999999), warehouses[i], QString::number(10 + i),
-                           QStringLiteral("Airport Road"), QStringLiteral("Cargo Area"),
-                           QStringLiteral("1540"), QStringLiteral("+359 2 9370000"), i == 2 ? 2 : 1 + i * 6,
-                           i == 2 ? 2 : 1, QStringLiteral("WH%1").arg(i + 1)});
+                           QStringLiteral("Airport Road"), QStringLiteral("Cargo Area"), QStringLiteral("1540"),
+                           QStringLiteral("+359 2 9370000"), i == 2 ? 2 : 1 + i * 6, i == 2 ? 2 : 1,
+                           QStringLiteral("WH%1").arg(i + 1)});
         }
         for (const Counterparty& c : clients) {
             const int extra = between(1, 2);
             for (int k = 0; k < extra; ++k) {
                 const int city = between(1, int(kCities.size()));
-                escape.insert(
-                    "LgAddr", addressColumns,
-                    {addressId++, c.id, k == 0 ? QStringLiteral("Head office") : QStringLiteral("Hangar"),
-                     QString::number(between(1, 120)), QStringLiteral("Industrial Street"),
-                     QStringLiteral("Zone %1").arg(between(1, 9)), QString::number(between(1000, 9999)),
-                     QStringLiteral("+30 210 %1").arg(between(1000000, 9999999)), city,
-                     (city - 1) % int(kCountries.size()) + 1, QVariant()});
+                escape.insert("LgAddr", addressColumns,
+                              {addressId++, c.id, k == 0 ? QStringLiteral("Head office") : QStringLiteral("Hangar"),
+                               QString::number(between(1, 120)), QStringLiteral("Industrial Street"),
+                               QStringLiteral("Zone %1").arg(between(1, 9)), QString::number(between(1000, 9999)),
+                               QStringLiteral("+30 210 %1").arg(between(1000000, 9999999)), city,
+                               (city - 1) % int(kCountries.size()) + 1, QVariant()});
             }
         }
 
-        const QStringList locationColumns = {"stkLocationID", "stkWHCodeID", "stkSubLocationID",
-                                             "stkLocationName"};
+        const QStringList locationColumns = {"stkLocationID", "stkWHCodeID", "stkSubLocationID", "stkLocationName"};
         int locationId = 1;
         for (int wh = 1; wh <= warehouses.size(); ++wh) {
             for (int aisle = 1; aisle <= 3; ++aisle) {
@@ -325,9 +316,8 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                               {aisleId, wh, 0, QStringLiteral("Aisle %1").arg(aisle)});
                 for (int shelf = 1; shelf <= 4; ++shelf) {
                     const int shelfId = locationId++;
-                    escape.insert(
-                        "qnrStockLocations", locationColumns,
-                        {shelfId, wh, aisleId, QStringLiteral("Aisle %1 Shelf %2").arg(aisle).arg(shelf)});
+                    escape.insert("qnrStockLocations", locationColumns,
+                                  {shelfId, wh, aisleId, QStringLiteral("Aisle %1 Shelf %2").arg(aisle).arg(shelf)});
                     if (shelf <= 2) {
                         for (int bin = 1; bin <= 3; ++bin)
                             escape.insert("qnrStockLocations", locationColumns,
@@ -337,21 +327,18 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                 }
             }
         }
-        const QStringList mainColumns = {"StkMainLocationNodeKey", "StkLocationId",
-                                         "StkMainLocationDescription", "StkMainLocationSortCode",
-                                         "StkMainLocationBarcode"};
+        const QStringList mainColumns = {"StkMainLocationNodeKey", "StkLocationId", "StkMainLocationDescription",
+                                         "StkMainLocationSortCode", "StkMainLocationBarcode"};
         for (int i = 1; i <= 4; ++i)
             escape.insert("qnrStockLocationsMain", mainColumns,
-                          {i <= 2 ? 1 : 2, QString::number(i <= 2 ? 1 : 2),
-                           QStringLiteral("Main rack %1").arg(i), QStringLiteral("R%1").arg(i),
-                           QStringLiteral("QNR-R%1").arg(i, 4, 10, QLatin1Char('0'))});
+                          {i <= 2 ? 1 : 2, QString::number(i <= 2 ? 1 : 2), QStringLiteral("Main rack %1").arg(i),
+                           QStringLiteral("R%1").arg(i), QStringLiteral("QNR-R%1").arg(i, 4, 10, QLatin1Char('0'))});
 
         // Stock items.
         const QStringList stockColumns = {
-            "Id",        "StkId",     "StkCod",         "StkFactoryCod", "StkKind",      "StkStock",
-            "StkActive", "stkPLU",    "stkComposition", "stkOrigin",     "stkPlace01",   "StkLine1",
-            "StkLine2",  "StkLine3",  "StkLine4",       "stkWeight",     "stkNetWeight", "stkWidth",
-            "stkDepth",  "stkHeight", "qnrHasDetails"};
+            "Id",       "StkId",          "StkCod",       "StkFactoryCod", "StkKind",  "StkStock",  "StkActive",
+            "stkPLU",   "stkComposition", "stkOrigin",    "stkPlace01",    "StkLine1", "StkLine2",  "StkLine3",
+            "StkLine4", "stkWeight",      "stkNetWeight", "stkWidth",      "stkDepth", "stkHeight", "qnrHasDetails"};
         partNumbers.reserve(size_t(options.stockItems));
         for (int i = 0; i < options.stockItems; ++i) {
             const QString part = i == 0 ? QStringLiteral("AA48110-2")
@@ -386,17 +373,17 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
             if (options.files && i < 40 && i % 2 == 0) {
                 const QString file = QDir(pictureFolder).filePath(part + QStringLiteral(".jpg"));
                 writePicture(file, part, i * 37);
-                escape.insert("stkImages", {"stkId", "StkImgFilename"},
-                              {i + 1, QStringLiteral("Z:\\Warehouse\\Product Images\\") + part +
-                                          QStringLiteral(".jpg")});
+                escape.insert(
+                    "stkImages", {"stkId", "StkImgFilename"},
+                    {i + 1, QStringLiteral("Z:\\Warehouse\\Product Images\\") + part + QStringLiteral(".jpg")});
             }
         }
 
         // Documents from the start of last year to the end of this month, with their lines.
-        const QStringList moveColumns = {
-            "MvId",          "LogId",       "MvDate", "ParastCod",     "MvSeira",     "MvArpar",
-            "MvParastTitle", "MvAitiol",    "MvEpon", "MvTotal",       "CurrExcRate", "CurrId",
-            "CurrExcId",     "CurrExcDate", "qnrCMR", "qnrDocDetails", "qnrQuote"};
+        const QStringList moveColumns = {"MvId",          "LogId",         "MvDate",    "ParastCod",   "MvSeira",
+                                         "MvArpar",       "MvParastTitle", "MvAitiol",  "MvEpon",      "MvTotal",
+                                         "CurrExcRate",   "CurrId",        "CurrExcId", "CurrExcDate", "qnrCMR",
+                                         "qnrDocDetails", "qnrQuote"};
         const QStringList lineColumns = {"Id",       "MvId",           "StkId",       "IoLine",   "IoStk1",
                                          "IoQuant1", "IoNetUnitPrice", "IoNetAmount", "IoDTotal", "logid"};
         const QDate first(options.today.year() - 1, 1, 1);
@@ -424,8 +411,8 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
             const QDate day = (i % 5 == 0) ? QDate(options.today.year(), options.today.month(),
                                                    between(1, options.today.daysInMonth()))
                                            : first.addDays(between(0, int(span)));
-            const QDateTime when(day, (i % 3 == 0) ? QTime(0, 0)
-                                                   : QTime(between(7, 19), between(0, 59), between(0, 59)));
+            const QDateTime when(day,
+                                 (i % 3 == 0) ? QTime(0, 0) : QTime(between(7, 19), between(0, 59), between(0, 59)));
             const Currency& currency = kCurrencies[i % 4 == 0 ? 2 : (i % 4 == 1 ? 0 : 1)];
             const qint64 mvId = nextMvId;
             nextMvId += 100 + between(1, 99);
@@ -438,15 +425,15 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                 const double price = between(50, 250000) / 100.0;
                 total += quantity * price;
                 escape.insert("stkMoves", lineColumns,
-                              {lineId++, mvId, stkId, l, kDescriptions[(stkId - 1) % kDescriptions.size()],
-                               quantity, price, quantity * price, quantity * price * 1.2, party.id});
+                              {lineId++, mvId, stkId, l, kDescriptions[(stkId - 1) % kDescriptions.size()], quantity,
+                               price, quantity * price, quantity * price * 1.2, party.id});
             }
             const bool details = i % 3 != 0;
             escape.insert("Moves", moveColumns,
                           {mvId, party.id, dateText(when), code, QString::fromUtf8(kind.series),
                            QString::number(number), QString::fromUtf8(kind.title),
-                           purchase ? QStringLiteral("Purchase of parts") : QStringLiteral("Sale of parts"),
-                           party.name, (i % 97 == 5) ? QVariant() : QVariant(total),
+                           purchase ? QStringLiteral("Purchase of parts") : QStringLiteral("Sale of parts"), party.name,
+                           (i % 97 == 5) ? QVariant() : QVariant(total),
                            (i % 89 == 7) ? QVariant() : QVariant(currency.rate), currency.id, currency.id,
                            dateText(when), (i % 4 == 0) ? QVariant() : QVariant(i % 4 == 1 ? 1 : 0),
                            details ? QVariant(1) : QVariant(),
@@ -460,17 +447,15 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                                sale ? total : 0.0, 1, (i % 50 == 3) ? QVariant(1) : QVariant()});
             }
             if (details) {
-                escape.insert("qnrDocumentDetails",
-                              {"detailsId", "MvId", "detailsDate", "SuppSO", "SuppQT", "QuinorQT",
-                               "InvoiceNumber", "MainCarrier", "MainCarrierAWB", "QuoteDescrNotes"},
-                              {key18(when, i), mvId, day.toString(QStringLiteral("yyyy-MM-dd")),
-                               QStringLiteral("SO-%1").arg(1000 + i), QStringLiteral("SQ-%1").arg(500 + i),
-                               QStringLiteral("%1").arg(120 + i), QString::number(number),
-                               QStringLiteral("%1 (%2)")
-                                   .arg(kCarriers[i % kCarriers.size()])
-                                   .arg(i % kCarriers.size() + 1),
-                               QString::number(1000000000LL + i * 7919),
-                               QStringLiteral("Deliver to hangar gate")});
+                escape.insert(
+                    "qnrDocumentDetails",
+                    {"detailsId", "MvId", "detailsDate", "SuppSO", "SuppQT", "QuinorQT", "InvoiceNumber", "MainCarrier",
+                     "MainCarrierAWB", "QuoteDescrNotes"},
+                    {key18(when, i), mvId, day.toString(QStringLiteral("yyyy-MM-dd")),
+                     QStringLiteral("SO-%1").arg(1000 + i), QStringLiteral("SQ-%1").arg(500 + i),
+                     QStringLiteral("%1").arg(120 + i), QString::number(number),
+                     QStringLiteral("%1 (%2)").arg(kCarriers[i % kCarriers.size()]).arg(i % kCarriers.size() + 1),
+                     QString::number(1000000000LL + i * 7919), QStringLiteral("Deliver to hangar gate")});
             }
         }
         // Payments and opening balances over several years for the account balance.
@@ -480,17 +465,16 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                     const QDateTime when(QDate(year, between(1, 12), between(1, 28)), QTime(12, 0));
                     escape.insert("LgMoves", ledgerColumns,
                                   {QVariant(), clients[c].id, dateText(when), QStringLiteral("PAY"),
-                                   QStringLiteral("Payment received"), QStringLiteral("P"),
-                                   QString::number(k + 1), between(100, 90000) / 10.0, 0.0, 1, QVariant(0)});
+                                   QStringLiteral("Payment received"), QStringLiteral("P"), QString::number(k + 1),
+                                   between(100, 90000) / 10.0, 0.0, 1, QVariant(0)});
                 }
             }
         }
 
         // Quotations in all eleven statuses.
-        const QStringList quoteColumns = {"QuoteId",        "QuoteDate",      "QuoteSynalType",
-                                          "QuoteNumber",    "QuoteSinquence", "QuoteSynalto",
-                                          "QuoteSynalFrom", "QuoteDescr",     "QuoteDetails",
-                                          "QuoteComments",  "quotestatus",    "QuoteStatusId"};
+        const QStringList quoteColumns = {"QuoteId",        "QuoteDate",     "QuoteSynalType", "QuoteNumber",
+                                          "QuoteSinquence", "QuoteSynalto",  "QuoteSynalFrom", "QuoteDescr",
+                                          "QuoteDetails",   "QuoteComments", "quotestatus",    "QuoteStatusId"};
         int clientNumber = 0;
         int supplierNumber = 0;
         for (int i = 0; i < 44; ++i) {
@@ -500,34 +484,31 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                 client ? clients[size_t(i) % clients.size()] : suppliers[size_t(i) % suppliers.size()];
             const QDateTime when(options.today.addDays(-3 * (44 - i)), QTime(9, 0).addSecs(i * 61));
             const QString quoteId = key18(when, i);
-            escape.insert("qnrQuotation", quoteColumns,
-                          {quoteId, when.date().toString(QStringLiteral("yyyy-MM-dd")), client ? 1 : 0,
-                           QString::number(client ? ++clientNumber : ++supplierNumber),
-                           QStringLiteral("/%1").arg(when.date().year() % 100),
-                           QStringLiteral("%1 (%2)").arg(party.name).arg(party.id), QString(),
-                           QStringLiteral("%1 x %2")
-                               .arg(between(1, 20))
-                               .arg(partNumbers[size_t(i) % partNumbers.size()]),
-                           QStringLiteral("Need CoC and EASA Form 1.\nDelivery to Sofia."), QString(),
-                           QString::fromLatin1(kStatuses[status]), status});
+            escape.insert(
+                "qnrQuotation", quoteColumns,
+                {quoteId, when.date().toString(QStringLiteral("yyyy-MM-dd")), client ? 1 : 0,
+                 QString::number(client ? ++clientNumber : ++supplierNumber),
+                 QStringLiteral("/%1").arg(when.date().year() % 100),
+                 QStringLiteral("%1 (%2)").arg(party.name).arg(party.id), QString(),
+                 QStringLiteral("%1 x %2").arg(between(1, 20)).arg(partNumbers[size_t(i) % partNumbers.size()]),
+                 QStringLiteral("Need CoC and EASA Form 1.\nDelivery to Sofia."), QString(),
+                 QString::fromLatin1(kStatuses[status]), status});
             if (i % 2 == 0) {
-                escape.insert("qnrQuotationSuppliers",
-                              {"SupplierId", "QuoteId", "LogId", "SupplierName", "QuotationNumber"},
-                              {key18(when.addSecs(5), i), quoteId,
-                               QString::number(suppliers[size_t(i) % suppliers.size()].id),
-                               suppliers[size_t(i) % suppliers.size()].name,
-                               QStringLiteral("%1-3/%2").arg(40 + i).arg(when.date().year() % 100)});
+                escape.insert(
+                    "qnrQuotationSuppliers", {"SupplierId", "QuoteId", "LogId", "SupplierName", "QuotationNumber"},
+                    {key18(when.addSecs(5), i), quoteId, QString::number(suppliers[size_t(i) % suppliers.size()].id),
+                     suppliers[size_t(i) % suppliers.size()].name,
+                     QStringLiteral("%1-3/%2").arg(40 + i).arg(when.date().year() % 100)});
             }
         }
-        escape.insert("qnrQuotationNumbers",
-                      {"Id", "ClientQNum", "ClientQSymbol", "SupplierQNum", "SupplierQSymbol"},
+        escape.insert("qnrQuotationNumbers", {"Id", "ClientQNum", "ClientQSymbol", "SupplierQNum", "SupplierQSymbol"},
                       {1, clientNumber, QStringLiteral("QC"), supplierNumber, QStringLiteral("QS")});
         for (int i = 0; i < 3; ++i)
-            escape.insert("qnrCarrierTrackingURL", {"fwTrackID", "fwCarrierName", "fwCarrierTrackURL"},
-                          {key18(QDateTime(options.today.addDays(-30 + i), QTime(10, 0)), i), kCarriers[i],
-                           QStringList{"https://www.dhl.com/en/express/tracking.html?AWB=",
-                                       "https://www.fedex.com/fedextrack/?trknbr=",
-                                       "https://www.ups.com/track?tracknum="}[i]});
+            escape.insert(
+                "qnrCarrierTrackingURL", {"fwTrackID", "fwCarrierName", "fwCarrierTrackURL"},
+                {key18(QDateTime(options.today.addDays(-30 + i), QTime(10, 0)), i), kCarriers[i],
+                 QStringList{"https://www.dhl.com/en/express/tracking.html?AWB=",
+                             "https://www.fedex.com/fedextrack/?trknbr=", "https://www.ups.com/track?tracknum="}[i]});
         if (!escape.ok())
             return escape.error();
     }
@@ -546,25 +527,22 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
             lomag.insert("qnrLgItems", itemColumns,
                          {i + 1, part, (i % 3 == 0) ? 10 : 20, kDescriptions[i % kDescriptions.size()],
                           QStringLiteral("ST%1").arg(i + 1, 6, 10, QLatin1Char('0')), QString(),
-                          QStringLiteral("Резервна част"), QStringLiteral("EA"), QStringLiteral("20"),
-                          pick(kCountries), QStringLiteral("8803300000"), QStringLiteral("NE"),
-                          QStringLiteral("9A991")});
+                          QStringLiteral("Резервна част"), QStringLiteral("EA"), QStringLiteral("20"), pick(kCountries),
+                          QStringLiteral("8803300000"), QStringLiteral("NE"), QStringLiteral("9A991")});
         }
         // Goods-in notes with their certificates; a few certificate files are missing on purpose.
-        const QStringList lineColumns = {
-            "GINID",          "Nr",          "Part_Number",        "Nazwa",
-            "Ilosc",          "Numer_Serii", "Certificate_Number", "Batch_Number",
-            "Sales_Order_Num"};
+        const QStringList lineColumns = {"GINID",          "Nr",          "Part_Number",        "Nazwa",
+                                         "Ilosc",          "Numer_Serii", "Certificate_Number", "Batch_Number",
+                                         "Sales_Order_Num"};
         int certificates = 0;
         for (int g = 1; g <= 24; ++g) {
             const QDate day = options.today.addDays(-7 * (24 - g));
             const int ginId = 15530 + g;
             const Counterparty& client = clients[size_t(g) % clients.size()];
-            lomag.insert(
-                "qnrGoodsInNotes", {"GINID", "GINDate", "GINNumber", "ClientName"},
-                {ginId, day.toString(QStringLiteral("yyyy-MM-dd")),
-                 QStringLiteral("GIN%1/%2 - VUZA").arg(g).arg(day.year() % 100, 2, 10, QLatin1Char('0')),
-                 client.name});
+            lomag.insert("qnrGoodsInNotes", {"GINID", "GINDate", "GINNumber", "ClientName"},
+                         {ginId, day.toString(QStringLiteral("yyyy-MM-dd")),
+                          QStringLiteral("GIN%1/%2 - VUZA").arg(g).arg(day.year() % 100, 2, 10, QLatin1Char('0')),
+                          client.name});
             const int lines = between(2, 6);
             for (int n = 1; n <= lines; ++n) {
                 const QString part = partNumbers[size_t(between(0, items - 1))];
@@ -572,8 +550,7 @@ std::optional<QString> createDemoDatabases(const QString& folder, const QString&
                 lomag.insert("qnrGoodsInLines", lineColumns,
                              {ginId, n, part, kDescriptions[n % kDescriptions.size()], double(between(1, 50)),
                               QStringLiteral("SN%1").arg(between(10000, 99999)), certificate,
-                              QStringLiteral("B%1").arg(between(100, 999)),
-                              QStringLiteral("SO-%1").arg(2000 + g)});
+                              QStringLiteral("B%1").arg(between(100, 999)), QStringLiteral("SO-%1").arg(2000 + g)});
                 if (options.files && (++certificates % 9) != 0)
                     writeCertificate(QDir(certificateFolder).filePath(certificate + QStringLiteral(".pdf")),
                                      certificate, part);

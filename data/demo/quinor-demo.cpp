@@ -4,7 +4,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
@@ -14,8 +15,7 @@ int main(int argc, char* argv[]) {
         err << "usage: quinor-demo FOLDER DRIVES_FOLDER [--volume] [--no-files]\n";
         return 2;
     }
-    qnr::demo::DemoOptions options =
-        args.contains("--volume") ? qnr::demo::volumeOptions() : qnr::demo::DemoOptions();
+    qnr::demo::DemoOptions options = args.contains("--volume") ? qnr::demo::volumeOptions() : qnr::demo::DemoOptions();
     if (args.contains("--no-files"))
         options.files = false;
     if (auto error = qnr::demo::createDemoDatabases(args[1], args[2], options)) {

@@ -22,7 +22,8 @@ private Q_SLOTS:
     void retry();
 };
 
-void tst_ErrorLog::messageAndRecord() {
+void tst_ErrorLog::messageAndRecord()
+{
     TempFolder folder;
     FakeDialogs dialogs;
     FixedClock clock(QDateTime(QDate(2019, 3, 5), QTime(14, 7, 31)));
@@ -30,9 +31,8 @@ void tst_ErrorLog::messageAndRecord() {
     log.LogError(true, "-2147217900", "Invalid column name 'x'.", "frmQuotes", "FillQuotes");
 
     QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].text,
-             QString("Error occured: -2147217900\r\nDescription: Invalid column name 'x'.\r\n"
-                     "Module: frmQuotes\r\nFunction: FillQuotes"));
+    QCOMPARE(dialogs.messages[0].text, QString("Error occured: -2147217900\r\nDescription: Invalid column name 'x'.\r\n"
+                                               "Module: frmQuotes\r\nFunction: FillQuotes"));
     QCOMPARE(dialogs.messages[0].caption, QString("QuinorAIS - ERROR"));
     QCOMPARE(dialogs.messages[0].icon, MessageIcon::Critical);
     QCOMPARE(folder.read("ErrorLog.txt"),
@@ -42,7 +42,8 @@ void tst_ErrorLog::messageAndRecord() {
                  .toUtf8());
 }
 
-void tst_ErrorLog::emptyTextsStillGiveEightFields() {
+void tst_ErrorLog::emptyTextsStillGiveEightFields()
+{
     TempFolder folder;
     FakeDialogs dialogs;
     FixedClock clock(QDateTime(QDate(2019, 3, 5), QTime(14, 7, 31)));
@@ -55,7 +56,8 @@ void tst_ErrorLog::emptyTextsStillGiveEightFields() {
                  .toUtf8());
 }
 
-void tst_ErrorLog::midnightWritesOnlyTheDate() {
+void tst_ErrorLog::midnightWritesOnlyTheDate()
+{
     TempFolder folder;
     FakeDialogs dialogs;
     FixedClock clock(QDateTime(QDate(2019, 3, 5), QTime(0, 0, 0)));
@@ -64,7 +66,8 @@ void tst_ErrorLog::midnightWritesOnlyTheDate() {
     QVERIFY(folder.read("ErrorLog.txt").startsWith("#2019-03-05#,\"5\""));
 }
 
-void tst_ErrorLog::recordsAreAppended() {
+void tst_ErrorLog::recordsAreAppended()
+{
     TempFolder folder;
     folder.write("ErrorLog.txt", "earlier line\r\n");
     FakeDialogs dialogs;
@@ -78,7 +81,8 @@ void tst_ErrorLog::recordsAreAppended() {
     QVERIFY(lines[2].contains("\"2\",\"b\""));
 }
 
-void tst_ErrorLog::unwritableFolderStillShowsTheMessage() {
+void tst_ErrorLog::unwritableFolderStillShowsTheMessage()
+{
     TempFolder folder;
     FakeDialogs dialogs;
     FixedClock clock;
@@ -91,7 +95,8 @@ void tst_ErrorLog::unwritableFolderStillShowsTheMessage() {
     QCOMPARE(dialogs.messages.size(), 1);
 }
 
-void tst_ErrorLog::retry_data() {
+void tst_ErrorLog::retry_data()
+{
     QTest::addColumn<int>("failures");
     QTest::addColumn<bool>("succeeds");
     QTest::addColumn<int>("attempts");
@@ -101,7 +106,8 @@ void tst_ErrorLog::retry_data() {
     QTest::newRow("lasting failure gives up after three") << 100 << false << 3;
 }
 
-void tst_ErrorLog::retry() {
+void tst_ErrorLog::retry()
+{
     QFETCH(int, failures);
     QFETCH(bool, succeeds);
     QFETCH(int, attempts);

@@ -25,7 +25,8 @@ private Q_SLOTS:
     void pathMapperFindsFilesIgnoringCase();
 };
 
-void tst_Helpers::clockKey_data() {
+void tst_Helpers::clockKey_data()
+{
     QTest::addColumn<QDateTime>("moment");
     QTest::addColumn<QString>("expected");
     QTest::newRow("afternoon") << QDateTime(QDate(2026, 12, 11), QTime(16, 8, 36)) << "202612111608363612";
@@ -33,7 +34,8 @@ void tst_Helpers::clockKey_data() {
     QTest::newRow("last second") << QDateTime(QDate(2019, 1, 1), QTime(23, 59, 59)) << "201901012359595912";
 }
 
-void tst_Helpers::clockKey() {
+void tst_Helpers::clockKey()
+{
     QFETCH(QDateTime, moment);
     QFETCH(QString, expected);
     QCOMPARE(qnr::clockKey(moment), expected);
@@ -42,12 +44,14 @@ void tst_Helpers::clockKey() {
     QCOMPARE(qnr::clockKey(clock), expected);
 }
 
-void tst_Helpers::counterpartyEntryIsTrimmed() {
+void tst_Helpers::counterpartyEntryIsTrimmed()
+{
     QCOMPARE(counterpartyEntry(" AEROTECH LTD", "19031863733006"), QString("AEROTECH LTD (19031863733006)"));
     QCOMPARE(counterpartyEntryWithDash("SKYPARTS", "5"), QString("SKYPARTS - (5)"));
 }
 
-void tst_Helpers::parseCounterparty_data() {
+void tst_Helpers::parseCounterparty_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("name");
@@ -81,7 +85,8 @@ void tst_Helpers::parseCounterparty_data() {
                            << "" << QStringList{"Δεν βρέθηκε.", "String2 not found."};
 }
 
-void tst_Helpers::parseCounterparty() {
+void tst_Helpers::parseCounterparty()
+{
     QFETCH(QString, text);
     QFETCH(QString, id);
     QFETCH(QString, name);
@@ -92,7 +97,8 @@ void tst_Helpers::parseCounterparty() {
     QCOMPARE(parsed.name, name);
 }
 
-void tst_Helpers::formatNumber_data() {
+void tst_Helpers::formatNumber_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("locale");
@@ -126,7 +132,8 @@ void tst_Helpers::formatNumber_data() {
                                 << "0.00";
 }
 
-void tst_Helpers::formatNumber() {
+void tst_Helpers::formatNumber()
+{
     QFETCH(double, value);
     QFETCH(QString, pattern);
     QFETCH(QString, locale);
@@ -134,12 +141,14 @@ void tst_Helpers::formatNumber() {
     QCOMPARE(qnr::formatNumber(value, pattern, QLocale(locale)), expected);
 }
 
-void tst_Helpers::formatDateIsDayMonthYear() {
+void tst_Helpers::formatDateIsDayMonthYear()
+{
     QCOMPARE(formatDate(QDate(2019, 3, 5)), QString("05/03/2019"));
     QCOMPARE(formatAmount(195.583, QLocale("en_US")), QString("195.58"));
 }
 
-void tst_Helpers::pathMapper_data() {
+void tst_Helpers::pathMapper_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected"); // "-" for no mapping
     QTest::newRow("mapped drive") << "W:\\Parts Cerificates\\Current\\A1.pdf"
@@ -156,7 +165,8 @@ void tst_Helpers::pathMapper_data() {
                                  << "/home/user/a.pdf";
 }
 
-void tst_Helpers::pathMapper() {
+void tst_Helpers::pathMapper()
+{
     QFETCH(QString, path);
     QFETCH(QString, expected);
     PathMapper mapper;
@@ -169,7 +179,8 @@ void tst_Helpers::pathMapper() {
         QCOMPARE(native.value_or("-"), expected);
 }
 
-void tst_Helpers::pathMapperFindsFilesIgnoringCase() {
+void tst_Helpers::pathMapperFindsFilesIgnoringCase()
+{
     test::TempFolder folder;
     QDir(folder.path()).mkpath("Parts Cerificates/Current");
     folder.write("Parts Cerificates/Current/CERT-1.pdf", "%PDF");

@@ -23,31 +23,33 @@ private Q_SLOTS:
     void syrtNumber();
 };
 
-void tst_IniHandling::defaultFileIsWrittenByteForByte() {
+void tst_IniHandling::defaultFileIsWrittenByteForByte()
+{
     TempFolder folder;
     const QString path = configPathIn(folder.path());
     QVERIFY(ensureConfigFile(path));
-    const QByteArray expected =
-        "[vOffice Terminal Settings]\r\nTermId=1\r\nTermAway=0\r\nTermDbType=SQL\r\n"
-        "TermServer=LocalHost\r\nTermUserName=sa\r\nTermPassword=qa\r\n"
-        "TermDatabase=vOffice\r\nTermTimeOut=10\r\n\r\n"
-        "[rIduza Terminal Settings]\r\nTermId=1\r\nTermAway=0\r\nTermDbType=SQL\r\n"
-        "TermServer=LocalHost\r\nTermUserName=sa\r\nTermPassword=qa\r\n"
-        "TermDatabase=ESC_STK001\r\nTermTimeOut=10\r\n\r\n"
-        "[General]\r\nTipOfTheDay=0\r\nEscape=0\r\nSyrtNumber=2\r\n\r\n"
-        "[Login Settings]\r\nUsername=Tomrik\r\nPass=8067\r\nUserLevel=1\r\nUserSave=1\r\n";
+    const QByteArray expected = "[vOffice Terminal Settings]\r\nTermId=1\r\nTermAway=0\r\nTermDbType=SQL\r\n"
+                                "TermServer=LocalHost\r\nTermUserName=sa\r\nTermPassword=qa\r\n"
+                                "TermDatabase=vOffice\r\nTermTimeOut=10\r\n\r\n"
+                                "[rIduza Terminal Settings]\r\nTermId=1\r\nTermAway=0\r\nTermDbType=SQL\r\n"
+                                "TermServer=LocalHost\r\nTermUserName=sa\r\nTermPassword=qa\r\n"
+                                "TermDatabase=ESC_STK001\r\nTermTimeOut=10\r\n\r\n"
+                                "[General]\r\nTipOfTheDay=0\r\nEscape=0\r\nSyrtNumber=2\r\n\r\n"
+                                "[Login Settings]\r\nUsername=Tomrik\r\nPass=8067\r\nUserLevel=1\r\nUserSave=1\r\n";
     QCOMPARE(folder.read("Config.ini"), expected);
     QCOMPARE(expected.count("\r\n"), 30);
 }
 
-void tst_IniHandling::existingFileIsNotReplaced() {
+void tst_IniHandling::existingFileIsNotReplaced()
+{
     TempFolder folder;
     folder.write("Config.ini", "[General]\r\nEscape=1\r\n");
     QVERIFY(ensureConfigFile(folder.file("Config.ini")));
     QCOMPARE(folder.read("Config.ini"), QByteArray("[General]\r\nEscape=1\r\n"));
 }
 
-void tst_IniHandling::read_data() {
+void tst_IniHandling::read_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -92,7 +94,8 @@ void tst_IniHandling::read_data() {
                                                << "k" << QString(254, QLatin1Char('x'));
 }
 
-void tst_IniHandling::read() {
+void tst_IniHandling::read()
+{
     QFETCH(QByteArray, content);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -102,13 +105,15 @@ void tst_IniHandling::read() {
     QCOMPARE(ReadIniValue(section, key, folder.file("Config.ini")), expected);
 }
 
-void tst_IniHandling::readMissingFileGivesEmptyText() {
+void tst_IniHandling::readMissingFileGivesEmptyText()
+{
     TempFolder folder;
     QCOMPARE(ReadIniValue("General", "Escape", folder.file("none.ini")), QString());
     QVERIFY(!FileExists(folder.file("none.ini")));
 }
 
-void tst_IniHandling::write_data() {
+void tst_IniHandling::write_data()
+{
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -141,11 +146,11 @@ void tst_IniHandling::write_data() {
     QTest::newRow("value emptied") << file << "B"
                                    << "y"
                                    << ""
-                                   << QByteArray(
-                                          "; comment\r\n[A]\r\nTermTimeOut=10\r\nx=1\r\n\r\n[B]\r\ny=\r\n");
+                                   << QByteArray("; comment\r\n[A]\r\nTermTimeOut=10\r\nx=1\r\n\r\n[B]\r\ny=\r\n");
 }
 
-void tst_IniHandling::write() {
+void tst_IniHandling::write()
+{
     QFETCH(QByteArray, before);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -158,14 +163,16 @@ void tst_IniHandling::write() {
     QCOMPARE(ReadIniValue(section, key, folder.file("Config.ini")), value);
 }
 
-void tst_IniHandling::writeCreatesTheFile() {
+void tst_IniHandling::writeCreatesTheFile()
+{
     TempFolder folder;
     QVERIFY(WriteIniValue("General", "Escape", "1", folder.file("new.ini")));
     QCOMPARE(folder.read("new.ini"), QByteArray("[General]\r\nEscape=1\r\n"));
     QVERIFY(!WriteIniValue("General", "Escape", "1", folder.file("missing-folder/new.ini")));
 }
 
-void tst_IniHandling::settingsAreReadFromTheFile() {
+void tst_IniHandling::settingsAreReadFromTheFile()
+{
     TempFolder folder;
     const QString path = configPathIn(folder.path());
     QVERIFY(ensureConfigFile(path));
@@ -184,7 +191,8 @@ void tst_IniHandling::settingsAreReadFromTheFile() {
     QCOMPARE(readSettings(path).drives.toNative("W:\\x.pdf"), std::optional<QString>("/srv/shares/w/x.pdf"));
 }
 
-void tst_IniHandling::syrtNumber_data() {
+void tst_IniHandling::syrtNumber_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
     QTest::newRow("plain") << "2" << 2;
@@ -195,7 +203,8 @@ void tst_IniHandling::syrtNumber_data() {
     QTest::newRow("missing") << "" << 0;
 }
 
-void tst_IniHandling::syrtNumber() {
+void tst_IniHandling::syrtNumber()
+{
     QFETCH(QString, text);
     QFETCH(int, expected);
     QCOMPARE(int(toSyrtNumber(text)), expected);

@@ -32,7 +32,8 @@ private:
     struct Combo {
         QWidget host;
         QComboBox* combo;
-        Combo() {
+        Combo()
+        {
             combo = new QComboBox(&host);
             combo->setEditable(true);
             combo->addItems({"ALPHA", "Alpine", "BETA"});
@@ -43,7 +44,8 @@ private:
     };
 };
 
-void tst_ListUtilities::completesToFirstMatchIgnoringCase() {
+void tst_ListUtilities::completesToFirstMatchIgnoringCase()
+{
     Combo c;
     QCOMPARE(AutoCompleteComboBox(c.combo, 'a'), 0);
     QCOMPARE(c.edit()->text(), QString("ALPHA"));
@@ -59,7 +61,8 @@ void tst_ListUtilities::completesToFirstMatchIgnoringCase() {
     QCOMPARE(c.combo->currentIndex(), 1);
 }
 
-void tst_ListUtilities::noMatchGrowsTheText() {
+void tst_ListUtilities::noMatchGrowsTheText()
+{
     Combo c;
     AutoCompleteComboBox(c.combo, 'b');
     QCOMPARE(c.edit()->text(), QString("BETA"));
@@ -74,7 +77,8 @@ void tst_ListUtilities::noMatchGrowsTheText() {
     QCOMPARE(c.edit()->text(), QString("Bxy"));
 }
 
-void tst_ListUtilities::backspaceRemovesTheCompletion() {
+void tst_ListUtilities::backspaceRemovesTheCompletion()
+{
     Combo c;
     AutoCompleteComboBox(c.combo, 'a');
     AutoCompleteComboBox(c.combo, 'l');
@@ -87,7 +91,8 @@ void tst_ListUtilities::backspaceRemovesTheCompletion() {
     QCOMPARE(c.edit()->text(), QString());
 }
 
-void tst_ListUtilities::enterPassesEscapeSwallowed() {
+void tst_ListUtilities::enterPassesEscapeSwallowed()
+{
     Combo c;
     AutoCompleteComboBox(c.combo, 'b');
     QCOMPARE(AutoCompleteComboBox(c.combo, 13), 13);
@@ -98,7 +103,8 @@ void tst_ListUtilities::enterPassesEscapeSwallowed() {
     QCOMPARE(c.edit()->text(), QString("BETA"));
 }
 
-void tst_ListUtilities::installedComboSeesTypedKeys() {
+void tst_ListUtilities::installedComboSeesTypedKeys()
+{
     Combo c;
     installAutoComplete(c.combo);
     c.edit()->setFocus();
@@ -114,7 +120,8 @@ void tst_ListUtilities::installedComboSeesTypedKeys() {
     QCOMPARE(c.edit()->text(), QString("Alpin"));
 }
 
-void tst_ListUtilities::cleanUpperText_data() {
+void tst_ListUtilities::cleanUpperText_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("collapsed");
     QTest::addColumn<QString>("upper");
@@ -129,7 +136,8 @@ void tst_ListUtilities::cleanUpperText_data() {
                            << "";
 }
 
-void tst_ListUtilities::cleanUpperText() {
+void tst_ListUtilities::cleanUpperText()
+{
     QFETCH(QString, text);
     QFETCH(QString, collapsed);
     QFETCH(QString, upper);
@@ -137,7 +145,8 @@ void tst_ListUtilities::cleanUpperText() {
     QCOMPARE(text, collapsed);
 }
 
-void tst_ListUtilities::gridColumnsOnlyWiden() {
+void tst_ListUtilities::gridColumnsOnlyWiden()
+{
     QTableWidget grid(2, 2);
     grid.setItem(0, 0, new QTableWidgetItem("a fairly long cell text"));
     grid.setItem(1, 1, new QTableWidgetItem("x"));
@@ -150,7 +159,8 @@ void tst_ListUtilities::gridColumnsOnlyWiden() {
     QCOMPARE(grid.columnWidth(1), 500);
 }
 
-void tst_ListUtilities::reportListColumnsAndRows() {
+void tst_ListUtilities::reportListColumnsAndRows()
+{
     ReportListView list;
     list.resize(1000, 300);
     list.show();
@@ -159,14 +169,14 @@ void tst_ListUtilities::reportListColumnsAndRows() {
     QCOMPARE(list.header()->sectionSize(0), std::max(1, int(width * 0.001)));
     QCOMPARE(list.header()->sectionSize(2), int(width * 0.3));
     QCOMPARE(list.listModel()->headerData(1, Qt::Horizontal).toString(), QString("Date/Time"));
-    list.listModel()->appendRow(
-        {{"19031863733006", "05/03/2019", "SKYLINE MRO"}, QVariant("19031863733006"), {}, {}});
+    list.listModel()->appendRow({{"19031863733006", "05/03/2019", "SKYLINE MRO"}, QVariant("19031863733006"), {}, {}});
     QCOMPARE(list.listModel()->text(0, 2), QString("SKYLINE MRO"));
     QCOMPARE(list.listModel()->tag(0).toString(), QString("19031863733006"));
     QVERIFY(!list.isSortingEnabled());
 }
 
-void tst_ListUtilities::bulkAppendIsOneInsert() {
+void tst_ListUtilities::bulkAppendIsOneInsert()
+{
     ReportListView list;
     list.setColumns({{"A", 0.5}, {"B", 0.5}});
     QSignalSpy inserts(list.listModel(), &QAbstractItemModel::rowsInserted);
@@ -190,7 +200,8 @@ void tst_ListUtilities::bulkAppendIsOneInsert() {
     QCOMPARE(list.listModel()->text(1499, 1), QString("y"));
 }
 
-void tst_ListUtilities::colorListRowColoursAndSelects() {
+void tst_ListUtilities::colorListRowColoursAndSelects()
+{
     ReportListView list;
     list.setColumns({{"A", 0.5}, {"B", 0.5}});
     list.fill(3, [](int i) { return ReportRow{{QString::number(i), "x"}, i, {}, {}}; });
@@ -203,7 +214,8 @@ void tst_ListUtilities::colorListRowColoursAndSelects() {
     QCOMPARE(list.selectedRow(), 1);
 }
 
-void tst_ListUtilities::alternateBackgroundNeedsRows() {
+void tst_ListUtilities::alternateBackgroundNeedsRows()
+{
     ReportListView list;
     list.setColumns({{"A", 1.0}});
     AlternateBackground(&list);
@@ -215,7 +227,8 @@ void tst_ListUtilities::alternateBackgroundNeedsRows() {
     QCOMPARE(list.palette().color(QPalette::AlternateBase), QColor(238, 233, 191));
 }
 
-void tst_ListUtilities::autoSizeColumnFitsContents() {
+void tst_ListUtilities::autoSizeColumnFitsContents()
+{
     ReportListView list;
     list.setColumns({{"A", 0.1}, {"B", 0.1}});
     list.fill(2, [](int i) { return ReportRow{{i ? "a much longer text here" : "x", "y"}, {}, {}, {}}; });

@@ -36,36 +36,39 @@ private:
         QString loggedIn;
         int ended = 0;
         std::unique_ptr<frmLogin> window;
-        Session(const data::Connection& escape) {
+        Session(const data::Connection& escape)
+        {
             window = std::make_unique<frmLogin>(
                 escape, dialogs, [this](const QString& name) { loggedIn = name; }, [this] { ++ended; });
             window->show();
         }
-        void type(const QString& user, const QString& password) {
+        void type(const QString& user, const QString& password)
+        {
             window->findChild<QComboBox*>("cmbSelectUser")->setEditText(user);
             window->findChild<QLineEdit*>("KeyPressedUserPassword")->setText(password);
         }
         void login() { window->cButLogin_Click(); }
-        QString status() const {
-            return window->findChild<QStatusBar*>("stBarLogin")->findChild<QLabel*>()->text();
-        }
+        QString status() const { return window->findChild<QStatusBar*>("stBarLogin")->findChild<QLabel*>()->text(); }
     };
 
     test::DemoFixture m_fixture{20, 20};
     data::Connection& m_escape = m_fixture.escape();
 };
 
-void tst_Login::initTestCase() {
+void tst_Login::initTestCase()
+{
     QVERIFY2(m_fixture.ok(), qPrintable(m_fixture.error()));
 }
 
-void tst_Login::statements() {
+void tst_Login::statements()
+{
     QCOMPARE(usersStatement(), QString("SELECT * FROM Users"));
     QCOMPARE(userLookupStatement("Tomrik"), QString("SELECT * FROM Users WHERE UserName='Tomrik'"));
     QCOMPARE(userLookupStatement("O'Brien"), QString("SELECT * FROM Users WHERE UserName='O''Brien'"));
 }
 
-void tst_Login::windowContent() {
+void tst_Login::windowContent()
+{
     Session s(m_escape);
     QCOMPARE(s.window->windowTitle(), QString("User Login"));
     QCOMPARE(s.window->findChild<QLabel*>("Label1")->text(), "QuinorAIS v." + versionText());
@@ -82,7 +85,8 @@ void tst_Login::windowContent() {
     QCOMPARE(s.status(), QString("Προσπάθιες εισόδου 1 από 3"));
 }
 
-void tst_Login::correctPasswordLogsIn_data() {
+void tst_Login::correctPasswordLogsIn_data()
+{
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
     QTest::newRow("name stored with trailing blanks") << "Tomrik"
@@ -93,7 +97,8 @@ void tst_Login::correctPasswordLogsIn_data() {
                                 << "1234";
 }
 
-void tst_Login::correctPasswordLogsIn() {
+void tst_Login::correctPasswordLogsIn()
+{
     QFETCH(QString, user);
     QFETCH(QString, password);
     Session s(m_escape);
@@ -105,7 +110,8 @@ void tst_Login::correctPasswordLogsIn() {
     QCOMPARE(s.ended, 0);
 }
 
-void tst_Login::wrongPasswords_data() {
+void tst_Login::wrongPasswords_data()
+{
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
     QTest::newRow("letter case differs") << "Tomrik"
@@ -118,7 +124,8 @@ void tst_Login::wrongPasswords_data() {
                                      << "";
 }
 
-void tst_Login::wrongPasswords() {
+void tst_Login::wrongPasswords()
+{
     QFETCH(QString, user);
     QFETCH(QString, password);
     Session s(m_escape);
@@ -134,7 +141,8 @@ void tst_Login::wrongPasswords() {
     QCOMPARE(s.window->findChild<QLineEdit*>("KeyPressedUserPassword")->text(), password);
 }
 
-void tst_Login::threeWrongPasswordsEndTheProgram() {
+void tst_Login::threeWrongPasswordsEndTheProgram()
+{
     Session s(m_escape);
     s.type("Tomrik", "no");
     s.login();
@@ -143,13 +151,13 @@ void tst_Login::threeWrongPasswordsEndTheProgram() {
     QCOMPARE(s.status(), QString("Προσπάθιες εισόδου 3 από 3"));
     QCOMPARE(s.ended, 0);
     s.login();
-    QCOMPARE(s.dialogs.messageTexts(),
-             (QStringList{"Λάθος Κλειδί", "Λάθος Κλειδί", "Η Είσοδος Δεν Επιτρέπετε"}));
+    QCOMPARE(s.dialogs.messageTexts(), (QStringList{"Λάθος Κλειδί", "Λάθος Κλειδί", "Η Είσοδος Δεν Επιτρέπετε"}));
     QCOMPARE(s.ended, 1);
     QVERIFY(!s.window->isVisible());
 }
 
-void tst_Login::correctOnTheThirdAttempt() {
+void tst_Login::correctOnTheThirdAttempt()
+{
     Session s(m_escape);
     s.type("Tomrik", "1");
     s.login();
@@ -160,7 +168,8 @@ void tst_Login::correctOnTheThirdAttempt() {
     QCOMPARE(s.ended, 0);
 }
 
-void tst_Login::emptyUserIsNoAttempt() {
+void tst_Login::emptyUserIsNoAttempt()
+{
     Session s(m_escape);
     s.type("", "x");
     s.login();
@@ -168,7 +177,8 @@ void tst_Login::emptyUserIsNoAttempt() {
     QCOMPARE(s.window->Prospathies(), 1);
 }
 
-void tst_Login::quickLogins() {
+void tst_Login::quickLogins()
+{
     {
         // The default user with the default SQL password: the demo's Tomrik has another.
         Session s(m_escape);
@@ -189,7 +199,8 @@ void tst_Login::quickLogins() {
     }
 }
 
-void tst_Login::noEscapeConnection() {
+void tst_Login::noEscapeConnection()
+{
     data::Connection closed("closed");
     Session s(closed);
     auto* notice = s.window->findChild<QLabel*>("lblNotice");
@@ -202,7 +213,8 @@ void tst_Login::noEscapeConnection() {
     QCOMPARE(s.window->Prospathies(), 1);
 }
 
-void tst_Login::cancelEndsTheProgram() {
+void tst_Login::cancelEndsTheProgram()
+{
     Session s(m_escape);
     s.window->cButExit_Click();
     QCOMPARE(s.ended, 1);

@@ -33,7 +33,8 @@ struct Frame {
     QStringList made;
     int ended = 0;
     std::unique_ptr<MDIForm1> window;
-    Frame() {
+    Frame()
+    {
         settings.vOffice.TermId = "7";
         settings.vOffice.TermServer = "SRV-ACC\\SQL2019";
         window = std::make_unique<MDIForm1>(
@@ -69,13 +70,15 @@ private Q_SLOTS:
     void closingEndsTheProgram();
 };
 
-void tst_MainWindow::captionCarriesTheVersion() {
+void tst_MainWindow::captionCarriesTheVersion()
+{
     Frame f;
     QCOMPARE(f.window->windowTitle(),
              "QuinorAIS   ..:: Accounting Information System ::..   Still in v." + versionText());
 }
 
-void tst_MainWindow::ribbonContent() {
+void tst_MainWindow::ribbonContent()
+{
     Frame f;
     const RBXRibbon* ribbon = f.window->ribbon();
     QStringList tabs;
@@ -85,9 +88,8 @@ void tst_MainWindow::ribbonContent() {
     QStringList categories;
     for (const RibbonCategory& c : ribbon->categories())
         categories << c.id + "/" + c.tab + "=" + c.caption + (c.dialogButton ? "+" : "");
-    QCOMPARE(categories,
-             (QStringList{"1/1=Create , Modify , List", "2/1=One very large group+", "3/1=Test - Test+",
-                          "4/2=Stock Management+", "6/3=Invoices", "7/5=Settings", "8/5=System"}));
+    QCOMPARE(categories, (QStringList{"1/1=Create , Modify , List", "2/1=One very large group+", "3/1=Test - Test+",
+                                      "4/2=Stock Management+", "6/3=Invoices", "7/5=Settings", "8/5=System"}));
     QStringList buttons;
     for (const RibbonButtonDef& b : ribbon->buttons())
         buttons << QStringLiteral("%1/%2|%3|%4|%5|%6")
@@ -122,7 +124,8 @@ void tst_MainWindow::ribbonContent() {
     QCOMPARE(ribbon->visibleCategories(), (QStringList{"1", "2", "3"}));
 }
 
-void tst_MainWindow::themeCyclesAndRethemesTheFrame() {
+void tst_MainWindow::themeCyclesAndRethemesTheFrame()
+{
     Frame f;
     const QImage silver = f.background();
     QList<int> themes;
@@ -139,7 +142,8 @@ void tst_MainWindow::themeCyclesAndRethemesTheFrame() {
     QCOMPARE(f.window->palette().color(QPalette::Window), QColor(208, 212, 221));
 }
 
-void tst_MainWindow::buttonsWithoutActionChangeNothing() {
+void tst_MainWindow::buttonsWithoutActionChangeNothing()
+{
     Frame f;
     for (const char* id : {"6", "7", "13", "14", "15"})
         f.press(id);
@@ -149,7 +153,8 @@ void tst_MainWindow::buttonsWithoutActionChangeNothing() {
     QCOMPARE(f.ended, 0);
 }
 
-void tst_MainWindow::childWindowsAreSingleAndThemed() {
+void tst_MainWindow::childWindowsAreSingleAndThemed()
+{
     Frame f;
     f.press("0");
     f.press("3");
@@ -169,14 +174,16 @@ void tst_MainWindow::childWindowsAreSingleAndThemed() {
     QCOMPARE(f.made.count("frmQuotes"), 2);
 }
 
-void tst_MainWindow::laterWindowsDoNothingYet() {
+void tst_MainWindow::laterWindowsDoNothingYet()
+{
     Frame f;
     for (const char* id : {"1", "2", "5", "8", "9", "11", "12", "16"})
         f.press(id);
     QCOMPARE(f.window->mdiArea()->subWindowList().size(), 0);
 }
 
-void tst_MainWindow::statusBar() {
+void tst_MainWindow::statusBar()
+{
     Frame f;
     QCOMPARE(f.window->panelText(3), QString("CAPS"));
     QCOMPARE(f.window->panelText(4), QString("NUM"));
@@ -193,7 +200,8 @@ void tst_MainWindow::statusBar() {
     QVERIFY(!f.window->findChild<QLabel*>("Panel4")->isEnabled());
 }
 
-void tst_MainWindow::insertKeyToggles() {
+void tst_MainWindow::insertKeyToggles()
+{
     Frame f;
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     QVERIFY(!f.window->insertMode());
@@ -204,7 +212,8 @@ void tst_MainWindow::insertKeyToggles() {
     QVERIFY(!f.window->insertMode());
 }
 
-void tst_MainWindow::closingEndsTheProgram() {
+void tst_MainWindow::closingEndsTheProgram()
+{
     Frame f;
     f.press("0");
     f.window->close();

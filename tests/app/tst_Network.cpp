@@ -14,7 +14,8 @@ class LocalHttpServer : public QObject {
 public:
     explicit LocalHttpServer(QByteArray body, bool silent = false)
         : m_body(std::move(body))
-        , m_silent(silent) {
+        , m_silent(silent)
+    {
         m_server.listen(QHostAddress::LocalHost, 0);
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = m_server.nextPendingConnection()) {
@@ -23,8 +24,7 @@ public:
                     if (m_silent)
                         return;
                     socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                                  QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" +
-                                  m_body);
+                                  QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
                     socket->disconnectFromHost();
                 });
             }
@@ -54,7 +54,8 @@ private Q_SLOTS:
     void defaultRoute();
 };
 
-void tst_Network::parseWanIp_data() {
+void tst_Network::parseWanIp_data()
+{
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("address");
     QTest::newRow("end of element") << "<html><body>Current IP Address: 203.0.113.7</body></html>"
@@ -73,31 +74,34 @@ void tst_Network::parseWanIp_data() {
                                << " 1.2.3.4 ";
 }
 
-void tst_Network::parseWanIp() {
+void tst_Network::parseWanIp()
+{
     QFETCH(QString, page);
     QFETCH(QString, address);
     QCOMPARE(qnr::parseWanIp(page), address);
 }
 
-void tst_Network::wanIpFromLocalPage_data() {
+void tst_Network::wanIpFromLocalPage_data()
+{
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("address");
-    QTest::newRow("checkip page") << QByteArray(
-                                         "<html><head><title>Current IP Check</title></head><body>Current IP "
-                                         "Address: 203.0.113.7</body></html>\r\n")
+    QTest::newRow("checkip page") << QByteArray("<html><head><title>Current IP Check</title></head><body>Current IP "
+                                                "Address: 203.0.113.7</body></html>\r\n")
                                   << "203.0.113.7";
     QTest::newRow("via proxy") << QByteArray("Address: 203.0.113.7, via proxy") << "203.0.113.7";
     QTest::newRow("no end marker") << QByteArray("Address: 203.0.113.7") << "error";
 }
 
-void tst_Network::wanIpFromLocalPage() {
+void tst_Network::wanIpFromLocalPage()
+{
     QFETCH(QByteArray, body);
     QFETCH(QString, address);
     LocalHttpServer server(body);
     QCOMPARE(GetWanIp(server.url()), address);
 }
 
-void tst_Network::bytesAreLatin1AndLimited() {
+void tst_Network::bytesAreLatin1AndLimited()
+{
     QByteArray body = "caf\xe9 ";
     body += QByteArray(50000, 'x');
     LocalHttpServer server(body);
@@ -107,7 +111,8 @@ void tst_Network::bytesAreLatin1AndLimited() {
     QVERIFY(text->startsWith(QString::fromUtf8("café ")));
 }
 
-void tst_Network::silentServerTimesOut() {
+void tst_Network::silentServerTimesOut()
+{
     LocalHttpServer server("", true);
     QElapsedTimer timer;
     timer.start();
@@ -115,7 +120,8 @@ void tst_Network::silentServerTimesOut() {
     QVERIFY(timer.elapsed() < 3000);
 }
 
-void tst_Network::refusedRequestIsError() {
+void tst_Network::refusedRequestIsError()
+{
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
@@ -123,24 +129,21 @@ void tst_Network::refusedRequestIsError() {
     QCOMPARE(GetWanIp(QStringLiteral("http://127.0.0.1:%1/").arg(port)), QString("error"));
 }
 
-void tst_Network::defaultRoute_data() {
+void tst_Network::defaultRoute_data()
+{
     QTest::addColumn<QString>("routes");
     QTest::addColumn<bool>("connected");
-    const QString header =
-        "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
-    QTest::newRow("default route") << header +
-                                          "eth0\t00000000\t0102A8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n"
-                                   << true;
-    QTest::newRow("local network only")
-        << header + "eth0\t0002A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n"
-        << false;
-    QTest::newRow("default route down")
-        << header + "eth0\t00000000\t0102A8C0\t0002\t0\t0\t100\t00000000\t0\t0\t0\n"
-        << false;
+    const QString header = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\t\tMTU\tWindow\tIRTT\n";
+    QTest::newRow("default route") << header + "eth0\t00000000\t0102A8C0\t0003\t0\t0\t100\t00000000\t0\t0\t0\n" << true;
+    QTest::newRow("local network only") << header + "eth0\t0002A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\t0\t0\t0\n"
+                                        << false;
+    QTest::newRow("default route down") << header + "eth0\t00000000\t0102A8C0\t0002\t0\t0\t100\t00000000\t0\t0\t0\n"
+                                        << false;
     QTest::newRow("empty") << header << false;
 }
 
-void tst_Network::defaultRoute() {
+void tst_Network::defaultRoute()
+{
     QFETCH(QString, routes);
     QFETCH(bool, connected);
     QCOMPARE(hasDefaultRoute(routes), connected);

@@ -15,7 +15,8 @@ private:
     qnr::test::TempFolder m_folder;
 };
 
-void tst_QuinorSql::initTestCase() {
+void tst_QuinorSql::initTestCase()
+{
     qnr::demo::DemoOptions options;
     options.today = QDate(2026, 12, 11);
     options.stockItems = 30;
@@ -31,7 +32,8 @@ void tst_QuinorSql::initTestCase() {
     m_folder.write("Config.ini", config + "[General]\r\nEscape=1\r\nLomag=1\r\n");
 }
 
-void tst_QuinorSql::answers_data() {
+void tst_QuinorSql::answers_data()
+{
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("statement");
     QTest::addColumn<int>("exitCode");
@@ -54,7 +56,8 @@ void tst_QuinorSql::answers_data() {
                                    << "lomag" << 0 << "CREATE TABLE dbo.[qnrLgItems] (\n";
 }
 
-void tst_QuinorSql::answers() {
+void tst_QuinorSql::answers()
+{
     QFETCH(QString, database);
     QFETCH(QString, statement);
     QFETCH(int, exitCode);

@@ -19,7 +19,8 @@ using qnr::test::TempFolder;
 
 namespace {
 
-void createDatabaseFile(const QString& path) {
+void createDatabaseFile(const QString& path)
+{
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
         db.setDatabaseName(path);
@@ -32,7 +33,8 @@ void createDatabaseFile(const QString& path) {
 
 // A Config.ini whose three sections use the embedded engine.
 void writeSqliteConfig(const TempFolder& folder, const QString& escapeFlag, const QString& lomagFlag,
-                       const QString& escapeFile = "escape.db") {
+                       const QString& escapeFile = "escape.db")
+{
     const QString path = configPathIn(folder.path());
     const QStringList sections = {IniSections::vOffice, IniSections::escape, IniSections::lomag};
     const QStringList files = {"voffice.db", escapeFile, "lomag.db"};
@@ -46,7 +48,8 @@ void writeSqliteConfig(const TempFolder& folder, const QString& escapeFlag, cons
         WriteIniValue("General", "Lomag", lomagFlag, path);
 }
 
-bool odbcAvailable() {
+bool odbcAvailable()
+{
     return QSqlDatabase::isDriverAvailable("QODBC");
 }
 
@@ -70,18 +73,19 @@ private Q_SLOTS:
     void settingsWindowSave();
 };
 
-void tst_StartUp::connectionTextFollowsTheGrammar() {
+void tst_StartUp::connectionTextFollowsTheGrammar()
+{
     TerminalSettings s;
     s.TermUserName = "sa";
     s.TermPassword = "p;w";
     s.TermDatabase = "ESC_STK001";
     s.TermServer = "LocalHost";
-    QCOMPARE(BuildConnectionText(s),
-             QString("Provider=SQLOLEDB.1;Persist Security Info=False;User Id=sa;Password=p;w;"
-                     "Initial Catalog=ESC_STK001;Data Source=LocalHost "));
+    QCOMPARE(BuildConnectionText(s), QString("Provider=SQLOLEDB.1;Persist Security Info=False;User Id=sa;Password=p;w;"
+                                             "Initial Catalog=ESC_STK001;Data Source=LocalHost "));
 }
 
-void tst_StartUp::odbcStringQuotesDangerousValues() {
+void tst_StartUp::odbcStringQuotesDangerousValues()
+{
     data::ConnectionOptions o;
     o.server = "db01,1444";
     o.userName = "sa";
@@ -92,7 +96,8 @@ void tst_StartUp::odbcStringQuotesDangerousValues() {
                      "ClientCharset=UTF-8;"));
 }
 
-void tst_StartUp::flags_data() {
+void tst_StartUp::flags_data()
+{
     QTest::addColumn<QString>("escape");
     QTest::addColumn<QString>("lomag");
     QTest::addColumn<int>("next");
@@ -116,7 +121,8 @@ void tst_StartUp::flags_data() {
                          << "1" << none << false << false;
 }
 
-void tst_StartUp::flags() {
+void tst_StartUp::flags()
+{
     QFETCH(QString, escape);
     QFETCH(QString, lomag);
     QFETCH(int, next);
@@ -135,7 +141,8 @@ void tst_StartUp::flags() {
     QCOMPARE(connections.lomag.isOpen(), lomagOpen);
 }
 
-void tst_StartUp::missingDatabaseFileIsRefused() {
+void tst_StartUp::missingDatabaseFileIsRefused()
+{
     TempFolder folder;
     createDatabaseFile(folder.file("voffice.db"));
     writeSqliteConfig(folder, "1", "1", "no-such-file.db");
@@ -145,14 +152,14 @@ void tst_StartUp::missingDatabaseFileIsRefused() {
     QCOMPARE(int(outcome.next), int(StartStep::ShowConnectionSettings));
     QVERIFY(outcome.error);
     QCOMPARE(outcome.error->number, QString("-2147467259"));
-    QCOMPARE(connectionRefusedMessage(*outcome.error),
-             QString("Λάθος Sql Νο -2147467259\rΠρόβλημα Σύνδεσης"));
+    QCOMPARE(connectionRefusedMessage(*outcome.error), QString("Λάθος Sql Νο -2147467259\rΠρόβλημα Σύνδεσης"));
     QVERIFY(connections.vOffice.isOpen());
     QVERIFY(!connections.escape.isOpen());
     QVERIFY(!QFileInfo::exists(folder.file("no-such-file.db")));
 }
 
-void tst_StartUp::closedPortIsRefused() {
+void tst_StartUp::closedPortIsRefused()
+{
     if (!odbcAvailable())
         QSKIP("Qt's ODBC driver is not installed");
     TempFolder folder;
@@ -168,7 +175,8 @@ void tst_StartUp::closedPortIsRefused() {
     QCOMPARE(outcome.error->number, QString("-2147467259"));
 }
 
-void tst_StartUp::firstStartInEmptyFolder() {
+void tst_StartUp::firstStartInEmptyFolder()
+{
     TempFolder folder;
     FakeServices fakes;
     QString errors;
@@ -186,7 +194,8 @@ void tst_StartUp::firstStartInEmptyFolder() {
     QVERIFY(!library.firstWindow());
 }
 
-void tst_StartUp::refusedConnectionShowsMessageThenSettingsWindow() {
+void tst_StartUp::refusedConnectionShowsMessageThenSettingsWindow()
+{
     TempFolder folder;
     createDatabaseFile(folder.file("voffice.db"));
     writeSqliteConfig(folder, "1", QString(), "missing.db");
@@ -206,7 +215,8 @@ void tst_StartUp::refusedConnectionShowsMessageThenSettingsWindow() {
     QCOMPARE(window->findChild<QLineEdit*>("txtEscTermDatabase")->text(), QString("missing.db"));
 }
 
-void tst_StartUp::settingsWindowWidthFollowsEscapeFlag_data() {
+void tst_StartUp::settingsWindowWidthFollowsEscapeFlag_data()
+{
     QTest::addColumn<QString>("escape");
     QTest::addColumn<int>("twips");
     QTest::newRow("Escape 0") << "0" << 2470;
@@ -214,7 +224,8 @@ void tst_StartUp::settingsWindowWidthFollowsEscapeFlag_data() {
     QTest::newRow("Escape missing") << "" << 7400;
 }
 
-void tst_StartUp::settingsWindowWidthFollowsEscapeFlag() {
+void tst_StartUp::settingsWindowWidthFollowsEscapeFlag()
+{
     QFETCH(QString, escape);
     QFETCH(int, twips);
     AppSettings held;
@@ -228,7 +239,8 @@ void tst_StartUp::settingsWindowWidthFollowsEscapeFlag() {
     QCOMPARE(window.findChildren<QLineEdit*>().size(), 21);
 }
 
-void tst_StartUp::settingsWindowTest() {
+void tst_StartUp::settingsWindowTest()
+{
     TempFolder folder;
     for (const char* name : {"voffice.db", "escape.db", "lomag.db"})
         createDatabaseFile(folder.file(name));
@@ -246,12 +258,12 @@ void tst_StartUp::settingsWindowTest() {
     window.findChild<QLineEdit*>("txtEscTermDatabase")->setText("wrong.db");
     fakes.dialogs.clear();
     window.findChild<QPushButton*>("cmdTest")->click();
-    QCOMPARE(fakes.dialogs.messageTexts(),
-             QStringList{"Err- Δεν υπάρχει σύνδεση με τον διακομιστή ή την βάση Escape"});
+    QCOMPARE(fakes.dialogs.messageTexts(), QStringList{"Err- Δεν υπάρχει σύνδεση με τον διακομιστή ή την βάση Escape"});
     QCOMPARE(fakes.dialogs.messages.last().icon, MessageIcon::Critical);
 }
 
-void tst_StartUp::settingsWindowSingleConnectionTest() {
+void tst_StartUp::settingsWindowSingleConnectionTest()
+{
     TempFolder folder;
     createDatabaseFile(folder.file("voffice.db"));
     writeSqliteConfig(folder, "0", "0");
@@ -268,7 +280,8 @@ void tst_StartUp::settingsWindowSingleConnectionTest() {
     QCOMPARE(fakes.dialogs.messageTexts(), QStringList{ConnectionSettingsMessages::failurePrefix});
 }
 
-void tst_StartUp::settingsWindowSave() {
+void tst_StartUp::settingsWindowSave()
+{
     TempFolder folder;
     const QString path = configPathIn(folder.path());
     QVERIFY(ensureConfigFile(path));
@@ -289,9 +302,8 @@ void tst_StartUp::settingsWindowSave() {
     QCOMPARE(ReadIniValue(IniSections::vOffice, "TermDbType", path), QString("SQL"));
     // The hidden Lomag group is written with the (empty) values held for it.
     const QByteArray text = folder.read("Config.ini");
-    QVERIFY(
-        text.endsWith("[Lomag Terminal Settings]\r\nTermId=\r\nTermAway=\r\nTermServer=\r\nTermUserName=\r\n"
-                      "TermPassword=\r\nTermDatabase=\r\nTermTimeout=\r\n"));
+    QVERIFY(text.endsWith("[Lomag Terminal Settings]\r\nTermId=\r\nTermAway=\r\nTermServer=\r\nTermUserName=\r\n"
+                          "TermPassword=\r\nTermDatabase=\r\nTermTimeout=\r\n"));
     QVERIFY(text.startsWith("[vOffice Terminal Settings]\r\nTermId=1\r\nTermAway=0\r\nTermDbType=SQL\r\n"
                             "TermServer=db01\r\n"));
     QVERIFY(text.contains("TermTimeOut=30\r\n"));

@@ -23,7 +23,8 @@ private Q_SLOTS:
     void doubleClick();
 };
 
-void tst_CandyButton::defaults() {
+void tst_CandyButton::defaults()
+{
     CandyButton b;
     b.setObjectName("cButLogin");
     QCOMPARE(b.Caption(), QString("cButLogin"));
@@ -42,7 +43,8 @@ void tst_CandyButton::defaults() {
     QCOMPARE(b.Caption(), QString("&Log-in"));
 }
 
-void tst_CandyButton::borderBrightnessIsHeld_data() {
+void tst_CandyButton::borderBrightnessIsHeld_data()
+{
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("held");
     QTest::newRow("250") << 250 << 100;
@@ -50,7 +52,8 @@ void tst_CandyButton::borderBrightnessIsHeld_data() {
     QTest::newRow("40") << 40 << 40;
 }
 
-void tst_CandyButton::borderBrightnessIsHeld() {
+void tst_CandyButton::borderBrightnessIsHeld()
+{
     QFETCH(int, value);
     QFETCH(int, held);
     CandyButton b;
@@ -58,7 +61,8 @@ void tst_CandyButton::borderBrightnessIsHeld() {
     QCOMPARE(b.BorderBrightness(), held);
 }
 
-void tst_CandyButton::schemeThenHandSetColour() {
+void tst_CandyButton::schemeThenHandSetColour()
+{
     CandyButton b;
     b.setColorScheme(3);
     QCOMPARE(b.ColorScheme(), 3);
@@ -76,7 +80,8 @@ void tst_CandyButton::schemeThenHandSetColour() {
     QCOMPARE(b.ColorScheme(), 0);
 }
 
-void tst_CandyButton::cornerSize_data() {
+void tst_CandyButton::cornerSize_data()
+{
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
@@ -96,7 +101,8 @@ void tst_CandyButton::cornerSize_data() {
     QTest::newRow("at least one") << 6 << 2 << 2 << 1;
 }
 
-void tst_CandyButton::cornerSize() {
+void tst_CandyButton::cornerSize()
+{
     QFETCH(int, style);
     QFETCH(int, width);
     QFETCH(int, height);
@@ -104,7 +110,8 @@ void tst_CandyButton::cornerSize() {
     QCOMPARE(CandyButton::cornerSize(style, width, height), corner);
 }
 
-void tst_CandyButton::mouseSequence() {
+void tst_CandyButton::mouseSequence()
+{
     QWidget host;
     auto* b = new CandyButton(&host);
     b->setGeometry(10, 10, 100, 30);
@@ -122,7 +129,8 @@ void tst_CandyButton::mouseSequence() {
     QVERIFY(b->hasFocus());
 }
 
-void tst_CandyButton::dragOffAndReleaseIsNoClick() {
+void tst_CandyButton::dragOffAndReleaseIsNoClick()
+{
     QWidget host;
     auto* b = new CandyButton(&host);
     b->setGeometry(10, 10, 100, 30);
@@ -138,7 +146,8 @@ void tst_CandyButton::dragOffAndReleaseIsNoClick() {
     QCOMPARE(clicks.size(), 0);
 }
 
-void tst_CandyButton::enterKeyClicks() {
+void tst_CandyButton::enterKeyClicks()
+{
     QWidget host;
     host.resize(200, 100);
     auto* b = new CandyButton(&host);
@@ -156,7 +165,8 @@ void tst_CandyButton::enterKeyClicks() {
     QCOMPARE(b->visualState(), VS::Focused);
 }
 
-void tst_CandyButton::checkedOverridesEveryState() {
+void tst_CandyButton::checkedOverridesEveryState()
+{
     QWidget host;
     auto* b = new CandyButton(&host);
     b->setGeometry(0, 0, 100, 30);
@@ -175,7 +185,8 @@ void tst_CandyButton::checkedOverridesEveryState() {
     QCOMPARE(b->visualState(), VS::Hover);
 }
 
-void tst_CandyButton::disabledRaisesNothing() {
+void tst_CandyButton::disabledRaisesNothing()
+{
     QWidget host;
     auto* b = new CandyButton(&host);
     b->setGeometry(0, 0, 100, 30);
@@ -196,7 +207,8 @@ void tst_CandyButton::disabledRaisesNothing() {
     QCOMPARE(events, 0);
 }
 
-void tst_CandyButton::doubleClick() {
+void tst_CandyButton::doubleClick()
+{
     CandyButton b;
     QSignalSpy spy(&b, &CandyButton::DblClick);
     QTest::mouseDClick(&b, Qt::LeftButton, {}, QPoint(5, 5));

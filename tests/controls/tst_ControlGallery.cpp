@@ -27,17 +27,20 @@ private:
     QString m_folder;
 };
 
-void tst_ControlGallery::initTestCase() {
+void tst_ControlGallery::initTestCase()
+{
     m_folder = GALLERY_FOLDER;
     QVERIFY(QDir().mkpath(m_folder));
 }
 
-QString tst_ControlGallery::file(const QString& name) const {
+QString tst_ControlGallery::file(const QString& name) const
+{
     const QString suffix = qEnvironmentVariable("GALLERY_SUFFIX");
     return QDir(m_folder).filePath(name + suffix + ".png");
 }
 
-void tst_ControlGallery::ribbonInEachTheme() {
+void tst_ControlGallery::ribbonInEachTheme()
+{
     QStyle* style = QApplication::style();
     const QList<QIcon> icons = {style->standardIcon(QStyle::SP_FileIcon),
                                 style->standardIcon(QStyle::SP_DirOpenIcon),
@@ -73,8 +76,8 @@ void tst_ControlGallery::ribbonInEachTheme() {
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         // Show the hover and highlight pictures on the second button.
         const QPoint target = ribbon->buttonRects("1").first().center();
-        QMouseEvent move(QEvent::MouseMove, QPointF(target), ribbon->mapToGlobal(QPointF(target)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(target), ribbon->mapToGlobal(QPointF(target)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(ribbon, &move);
         QCOMPARE(ribbon->hoveredButton(), 1);
         const QPixmap shot = host.grab();
@@ -82,7 +85,8 @@ void tst_ControlGallery::ribbonInEachTheme() {
     }
 }
 
-void tst_ControlGallery::candyButtons() {
+void tst_ControlGallery::candyButtons()
+{
     QWidget host;
     host.resize(8 * 110 + 10, 4 * 40 + 10);
     QPalette pal = host.palette();
@@ -107,7 +111,8 @@ void tst_ControlGallery::candyButtons() {
     QVERIFY(host.grab().save(file("candy-buttons")));
 }
 
-void tst_ControlGallery::titleBar() {
+void tst_ControlGallery::titleBar()
+{
     QWidget host;
     host.resize(420, 90);
     auto* bar = new VEXTitleBar(&host);
@@ -122,8 +127,8 @@ void tst_ControlGallery::titleBar() {
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     const QPoint box = second->closeBoxRect().center();
-    QMouseEvent move(QEvent::MouseMove, QPointF(box), second->mapToGlobal(QPointF(box)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(box), second->mapToGlobal(QPointF(box)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(second, &move);
     QVERIFY(second->closeHoverShown());
     QVERIFY(host.grab().save(file("title-bar")));

@@ -10,14 +10,16 @@ using namespace qnr;
 namespace {
 
 // Every character 100 twips wide, lines 200 twips high, icons 480 twips square.
-RibbonMetrics fixedMetrics() {
+RibbonMetrics fixedMetrics()
+{
     RibbonMetrics m;
     m.textWidth = [](const QString& text) { return int(text.size()) * 100; };
     m.lineHeight = 200;
     return m;
 }
 
-void fill(RBXRibbon& ribbon) {
+void fill(RBXRibbon& ribbon)
+{
     ribbon.AddTab("1", "Quotation");
     ribbon.AddTab("2", "Ware\r\nhouse");
     ribbon.AddTab("9", "Empty");
@@ -55,7 +57,8 @@ private Q_SLOTS:
     void everyThemeHasEveryPicture();
 };
 
-void tst_RBXRibbon::layoutInTwips() {
+void tst_RBXRibbon::layoutInTwips()
+{
     const std::vector<RibbonTab> tabs = {{"1", "Home"}, {"2", "View"}};
     const std::vector<RibbonCategory> categories = {{"a", "1", "Create", false}, {"b", "1", "Go", false}};
     const std::vector<RibbonButtonDef> buttons = {
@@ -92,9 +95,9 @@ void tst_RBXRibbon::layoutInTwips() {
     QCOMPARE(wide.categories[0].centre.width(), 1900 + RibbonGeometry::kCaptionMargin);
 }
 
-void tst_RBXRibbon::dialogButtonAndCaptionPlacement() {
-    const RibbonLayoutResult r =
-        layoutRibbon({{"1", "Home"}}, {{"a", "1", "Group", true}}, {}, "1", fixedMetrics());
+void tst_RBXRibbon::dialogButtonAndCaptionPlacement()
+{
+    const RibbonLayoutResult r = layoutRibbon({{"1", "Home"}}, {{"a", "1", "Group", true}}, {}, "1", fixedMetrics());
     const CategoryPlace& c = r.categories[0];
     const QSize dialog = pictureSizeTwips(RibbonPicture::DialogNormal);
     const int caption = 500 + RibbonGeometry::kCaptionMargin;
@@ -105,18 +108,20 @@ void tst_RBXRibbon::dialogButtonAndCaptionPlacement() {
     QCOMPARE(c.dialog.top(), c.right.top() + c.right.height() - (dialog.height() + 60));
 }
 
-void tst_RBXRibbon::buttonCenterPlacesIconAndCaption() {
+void tst_RBXRibbon::buttonCenterPlacesIconAndCaption()
+{
     RibbonMetrics m = fixedMetrics();
     m.buttonCenter = true;
-    const RibbonLayoutResult r = layoutRibbon({{"1", "T"}}, {{"a", "1", "C", false}},
-                                              {{"0", "a", "Two\r\nlines", "", 1, false}}, "1", m);
+    const RibbonLayoutResult r =
+        layoutRibbon({{"1", "T"}}, {{"a", "1", "C", false}}, {{"0", "a", "Two\r\nlines", "", 1, false}}, "1", m);
     const ButtonPlace& b = r.categories[0].buttons[0];
     const int free = b.area.height() - 480 - 400;
     QCOMPARE(b.icon.top(), b.area.top() + free / 2);
     QCOMPARE(b.caption.height(), 400);
 }
 
-void tst_RBXRibbon::tabClickRaisesAfterRelayout() {
+void tst_RBXRibbon::tabClickRaisesAfterRelayout()
+{
     RBXRibbon ribbon;
     ribbon.resize(900, ribbon.height());
     fill(ribbon);
@@ -133,7 +138,8 @@ void tst_RBXRibbon::tabClickRaisesAfterRelayout() {
     QCOMPARE(seenCategories, QStringList{"4"});
 }
 
-void tst_RBXRibbon::unknownTabsAndCategoriesAreNeverShown() {
+void tst_RBXRibbon::unknownTabsAndCategoriesAreNeverShown()
+{
     RBXRibbon ribbon;
     fill(ribbon);
     QVERIFY(!ribbon.visibleCategories().contains("x"));
@@ -142,7 +148,8 @@ void tst_RBXRibbon::unknownTabsAndCategoriesAreNeverShown() {
     QVERIFY(ribbon.visibleCategories().isEmpty());
 }
 
-void tst_RBXRibbon::themeOutOfRangeBecomesZero_data() {
+void tst_RBXRibbon::themeOutOfRangeBecomesZero_data()
+{
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("theme");
     QTest::addColumn<QColor>("back");
@@ -152,7 +159,8 @@ void tst_RBXRibbon::themeOutOfRangeBecomesZero_data() {
     QTest::newRow("negative") << -1 << 0 << QColor(70, 70, 70);
 }
 
-void tst_RBXRibbon::themeOutOfRangeBecomesZero() {
+void tst_RBXRibbon::themeOutOfRangeBecomesZero()
+{
     QFETCH(int, value);
     QFETCH(int, theme);
     QFETCH(QColor, back);
@@ -163,7 +171,8 @@ void tst_RBXRibbon::themeOutOfRangeBecomesZero() {
     QVERIFY(!ribbon.LoadBackground().isNull());
 }
 
-void tst_RBXRibbon::buttonsWithOneIdBothClick() {
+void tst_RBXRibbon::buttonsWithOneIdBothClick()
+{
     RBXRibbon ribbon;
     ribbon.resize(1200, ribbon.height());
     fill(ribbon);
@@ -177,7 +186,8 @@ void tst_RBXRibbon::buttonsWithOneIdBothClick() {
     QCOMPARE(spy[1][0].toString(), QString("5"));
 }
 
-void tst_RBXRibbon::lineBreaks() {
+void tst_RBXRibbon::lineBreaks()
+{
     RBXRibbon ribbon;
     ribbon.resize(1200, ribbon.height());
     fill(ribbon);
@@ -196,7 +206,8 @@ void tst_RBXRibbon::lineBreaks() {
     QCOMPARE(dialogSpy[0][1].toString(), QString("Two lines"));
 }
 
-void tst_RBXRibbon::capacities() {
+void tst_RBXRibbon::capacities()
+{
     RBXRibbon ribbon;
     for (int i = 0; i < RBXRibbon::kMaxTabs; ++i)
         ribbon.AddTab(QString::number(i), "T");
@@ -209,7 +220,8 @@ void tst_RBXRibbon::capacities() {
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, ribbon.AddButton("92", "0", "B", 1, false));
 }
 
-void tst_RBXRibbon::mouseFeedback() {
+void tst_RBXRibbon::mouseFeedback()
+{
     RBXRibbon ribbon;
     ribbon.resize(1200, ribbon.height());
     fill(ribbon);
@@ -238,7 +250,8 @@ void tst_RBXRibbon::mouseFeedback() {
     QCOMPARE(ribbon.highlightedCategory(), 1);
 }
 
-void tst_RBXRibbon::dialogButtonClick() {
+void tst_RBXRibbon::dialogButtonClick()
+{
     RBXRibbon ribbon;
     ribbon.resize(1200, ribbon.height());
     fill(ribbon);
@@ -251,7 +264,8 @@ void tst_RBXRibbon::dialogButtonClick() {
     QVERIFY(ribbon.dialogButtonRect("1").isNull());
 }
 
-void tst_RBXRibbon::heightHidesTheUpperBar() {
+void tst_RBXRibbon::heightHidesTheUpperBar()
+{
     RBXRibbon ribbon;
     ribbon.Resize();
     const int expected =
@@ -259,7 +273,8 @@ void tst_RBXRibbon::heightHidesTheUpperBar() {
     QCOMPARE(ribbon.height(), expected);
 }
 
-void tst_RBXRibbon::everyThemeHasEveryPicture() {
+void tst_RBXRibbon::everyThemeHasEveryPicture()
+{
     for (const char* theme : {"BLACK", "BLUE", "SILVER"}) {
         for (int id = 101; id <= 141; ++id) {
             const QPixmap pm = themePicture(theme, id, QSize(20, 30), 2.0);

@@ -21,7 +21,8 @@ private Q_SLOTS:
     void hoverPictureShownOverCloseBox();
 };
 
-void tst_VEXTitleBar::defaultsAndHeight() {
+void tst_VEXTitleBar::defaultsAndHeight()
+{
     VEXTitleBar bar;
     QCOMPARE(bar.Caption(), QString("VEX Title Bar"));
     QCOMPARE(bar.ForeColor(), QColor(128, 128, 128));
@@ -34,13 +35,15 @@ void tst_VEXTitleBar::defaultsAndHeight() {
     QCOMPARE(bar.height(), qRound(375 * bar.logicalDpiY() / 1440.0));
 }
 
-void tst_VEXTitleBar::narrowWidthIsWidened() {
+void tst_VEXTitleBar::narrowWidthIsWidened()
+{
     VEXTitleBar bar;
     bar.resize(60, bar.height());
     QCOMPARE(bar.width(), 100);
 }
 
-void tst_VEXTitleBar::captionAndShadowTogether() {
+void tst_VEXTitleBar::captionAndShadowTogether()
+{
     VEXTitleBar bar;
     bar.resize(300, bar.height());
     bar.show();
@@ -51,7 +54,8 @@ void tst_VEXTitleBar::captionAndShadowTogether() {
     QVERIFY(bar.captionLabel()->geometry().right() < bar.closeBoxRect().left());
 }
 
-void tst_VEXTitleBar::closeBoxPlacement() {
+void tst_VEXTitleBar::closeBoxPlacement()
+{
     VEXTitleBar bar;
     bar.resize(300, bar.height());
     const QRect box = bar.closeBoxRect();
@@ -59,7 +63,8 @@ void tst_VEXTitleBar::closeBoxPlacement() {
     QCOMPARE(box.top(), bar.height() / 2 - box.height() / 2);
 }
 
-void tst_VEXTitleBar::pressMoveOffReleaseLeavesWindowOpen() {
+void tst_VEXTitleBar::pressMoveOffReleaseLeavesWindowOpen()
+{
     QWidget window;
     auto* bar = new VEXTitleBar(&window);
     bar->resize(300, bar->height());
@@ -75,7 +80,8 @@ void tst_VEXTitleBar::pressMoveOffReleaseLeavesWindowOpen() {
     QVERIFY(!bar->closePressed());
 }
 
-void tst_VEXTitleBar::pressReleaseInsideClosesTheWindow() {
+void tst_VEXTitleBar::pressReleaseInsideClosesTheWindow()
+{
     QWidget window;
     auto* bar = new VEXTitleBar(&window);
     bar->resize(300, bar->height());
@@ -85,7 +91,8 @@ void tst_VEXTitleBar::pressReleaseInsideClosesTheWindow() {
     QVERIFY(!window.isVisible());
 }
 
-void tst_VEXTitleBar::closesItsMdiChildNotTheFrame() {
+void tst_VEXTitleBar::closesItsMdiChildNotTheFrame()
+{
     QMdiArea area;
     auto* child = new QWidget;
     auto* bar = new VEXTitleBar(child);
@@ -101,7 +108,8 @@ void tst_VEXTitleBar::closesItsMdiChildNotTheFrame() {
     QTRY_VERIFY(area.subWindowList().isEmpty() || !sub->isVisible());
 }
 
-void tst_VEXTitleBar::hoverPictureShownOverCloseBox() {
+void tst_VEXTitleBar::hoverPictureShownOverCloseBox()
+{
     VEXTitleBar bar;
     bar.resize(300, bar.height());
     bar.show();

@@ -23,11 +23,13 @@ private:
     Connection& m_escape = m_fixture.escape();
 };
 
-void tst_Connection::initTestCase() {
+void tst_Connection::initTestCase()
+{
     QVERIFY2(m_fixture.ok(), qPrintable(m_fixture.error()));
 }
 
-void tst_Connection::columnsByNameIgnoringCase() {
+void tst_Connection::columnsByNameIgnoringCase()
+{
     const QueryResult result = m_escape.select("SELECT * FROM Users WHERE UserName='Maria'");
     QVERIFY(result.ok());
     QCOMPARE(result.rows.size(), 1);
@@ -37,16 +39,16 @@ void tst_Connection::columnsByNameIgnoringCase() {
     QCOMPARE(row.text("NoSuchColumn"), QString());
 }
 
-void tst_Connection::typedReads() {
-    QVERIFY(!m_escape.execute(
-        "CREATE TABLE t (Id INTEGER, Amount NUMERIC, Flag INTEGER, Name TEXT, At DATETIME)"));
+void tst_Connection::typedReads()
+{
+    QVERIFY(!m_escape.execute("CREATE TABLE t (Id INTEGER, Amount NUMERIC, Flag INTEGER, Name TEXT, At DATETIME)"));
     QVERIFY(!m_escape.append("t", {{"Id", 19031863733006LL},
                                    {"Amount", 1234.5},
                                    {"Flag", QVariant()},
                                    {"Name", QVariant()},
                                    {"At", "2019-03-05 14:07:31"}}));
-    QVERIFY(!m_escape.append(
-        "dbo.t", {{"Id", 2}, {"Amount", QVariant()}, {"Flag", 1}, {"Name", "x"}, {"At", "2019-03-05"}}));
+    QVERIFY(!m_escape.append("dbo.t",
+                             {{"Id", 2}, {"Amount", QVariant()}, {"Flag", 1}, {"Name", "x"}, {"At", "2019-03-05"}}));
     const QueryResult result = m_escape.select("SELECT * FROM t ORDER BY Id DESC");
     QVERIFY(result.ok());
     const Row first = result.rows.row(0);
@@ -63,7 +65,8 @@ void tst_Connection::typedReads() {
     QVERIFY(!m_escape.execute("DROP TABLE t"));
 }
 
-void tst_Connection::appendAndUpdateBindValues() {
+void tst_Connection::appendAndUpdateBindValues()
+{
     const QString hostile = "O'Brien'); DROP TABLE Users; --";
     QVERIFY(!m_escape.append("Users", {{"Username", hostile}, {"UserPassword", "x'y"}, {"UserLevel", 1}}));
     QueryResult found = m_escape.select("SELECT * FROM Users WHERE UserName=" + quoted(hostile));
@@ -78,7 +81,8 @@ void tst_Connection::appendAndUpdateBindValues() {
     QVERIFY(!m_escape.execute("DELETE FROM Users WHERE UserName=" + quoted(hostile)));
 }
 
-void tst_Connection::transactionRollsBackUnlessCommitted() {
+void tst_Connection::transactionRollsBackUnlessCommitted()
+{
     const int before = m_escape.select("SELECT * FROM SendTypes").rows.size();
     {
         Transaction transaction(m_escape);
@@ -96,7 +100,8 @@ void tst_Connection::transactionRollsBackUnlessCommitted() {
     QVERIFY(!m_escape.execute("DELETE FROM SendTypes WHERE SendTypeId = 99"));
 }
 
-void tst_Connection::secondConnectionHasItsOwnTransaction() {
+void tst_Connection::secondConnectionHasItsOwnTransaction()
+{
     QVERIFY(!m_escape.append("qnrFiles", {{"Id", "2_1"}, {"FileTypeID", "2"}, {"MoveId", "5"}}));
     MaybeError error;
     std::unique_ptr<Connection> second = m_escape.openSecond("file-delete", &error);
@@ -110,16 +115,17 @@ void tst_Connection::secondConnectionHasItsOwnTransaction() {
     QCOMPARE(m_escape.select("SELECT * FROM qnrFiles WHERE Id = '2_1'").rows.size(), 0);
 }
 
-void tst_Connection::statementsWithoutRows() {
+void tst_Connection::statementsWithoutRows()
+{
     QVERIFY(m_escape.execute("DROP VIEW dbo.zzNoSuchView")); // fails, as on the server
-    QVERIFY(!m_escape.execute(
-        "CREATE VIEW dbo.zzTmpLabel AS SELECT TOP 100 PERCENT * FROM Stock WHERE stkId =3"));
+    QVERIFY(!m_escape.execute("CREATE VIEW dbo.zzTmpLabel AS SELECT TOP 100 PERCENT * FROM Stock WHERE stkId =3"));
     QVERIFY(!m_escape.execute("GRANT SELECT, UPDATE, INSERT, DELETE ON dbo.zzTmpLabel TO PUBLIC"));
     QCOMPARE(m_escape.select("SELECT * FROM dbo.zzTmpLabel").rows.size(), 1);
     QVERIFY(!m_escape.execute("DROP VIEW dbo.zzTmpLabel"));
 }
 
-void tst_Connection::closedConnectionFails() {
+void tst_Connection::closedConnectionFails()
+{
     Connection closed("closed");
     QVERIFY(!closed.select("SELECT 1").ok());
     QVERIFY(closed.execute("DELETE FROM x"));

@@ -15,7 +15,8 @@ namespace {
 
 using Columns = QMap<QString, QStringList>; // table -> columns
 
-Columns parseSqlServerDdl(const QString& ddl) {
+Columns parseSqlServerDdl(const QString& ddl)
+{
     Columns tables;
     const QRegularExpression tableStart(R"(CREATE TABLE dbo\.\[(\w+)\] \(\n((?:    \[\w+\] [^\n]+\n)+)\);)");
     const QRegularExpression column(R"(\[(\w+)\])");
@@ -29,7 +30,8 @@ Columns parseSqlServerDdl(const QString& ddl) {
     return tables;
 }
 
-Columns sqliteColumns(const QString& file, const QStringList& tables) {
+Columns sqliteColumns(const QString& file, const QStringList& tables)
+{
     Columns result;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "schema");
@@ -61,7 +63,8 @@ private Q_SLOTS:
     void viewsGiveTheirColumns();
 };
 
-void tst_Schema::everyTableIsDescribed_data() {
+void tst_Schema::everyTableIsDescribed_data()
+{
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("objects");
     QTest::newRow("escape") << int(DatabaseKind::Escape)
@@ -88,11 +91,11 @@ void tst_Schema::everyTableIsDescribed_data() {
                                            "qnrCarrierTrackingURL",
                                            "qnrStockLocationsMain",
                                            "qnrStockLocations"};
-    QTest::newRow("lomag") << int(DatabaseKind::Lomag)
-                           << QStringList{"qnrLgItems", "qnrListGINwithCustomers"};
+    QTest::newRow("lomag") << int(DatabaseKind::Lomag) << QStringList{"qnrLgItems", "qnrListGINwithCustomers"};
 }
 
-void tst_Schema::everyTableIsDescribed() {
+void tst_Schema::everyTableIsDescribed()
+{
     QFETCH(int, kind);
     QFETCH(QStringList, objects);
     const DatabaseSchema& schema = schemaOf(DatabaseKind(kind));
@@ -107,14 +110,16 @@ void tst_Schema::everyTableIsDescribed() {
         QVERIFY(sqlServerDdl(DatabaseKind::Lomag).contains("CREATE FUNCTION dbo.SearchCert(@GINID INT)"));
 }
 
-void tst_Schema::bothEnginesAgree_data() {
+void tst_Schema::bothEnginesAgree_data()
+{
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("file");
     QTest::newRow("escape") << int(DatabaseKind::Escape) << QString(qnr::demo::kEscapeFile);
     QTest::newRow("lomag") << int(DatabaseKind::Lomag) << QString(qnr::demo::kLomagFile);
 }
 
-void tst_Schema::bothEnginesAgree() {
+void tst_Schema::bothEnginesAgree()
+{
     QFETCH(int, kind);
     QFETCH(QString, file);
     qnr::test::TempFolder folder;
@@ -134,7 +139,8 @@ void tst_Schema::bothEnginesAgree() {
     }
 }
 
-void tst_Schema::viewsGiveTheirColumns() {
+void tst_Schema::viewsGiveTheirColumns()
+{
     qnr::test::TempFolder folder;
     qnr::demo::DemoOptions options;
     options.today = QDate(2026, 12, 11);

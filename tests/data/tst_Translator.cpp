@@ -13,7 +13,8 @@ private Q_SLOTS:
     void literals();
 };
 
-void tst_Translator::translate_data() {
+void tst_Translator::translate_data()
+{
     QTest::addColumn<QString>("tsql");
     QTest::addColumn<QString>("sqlite");
     QTest::newRow("unchanged") << "SELECT * FROM Users"
@@ -63,13 +64,15 @@ void tst_Translator::translate_data() {
                                 << "SELECT * FROM Moves WHERE ParastCod IN ('CDN','ΔΑΠΡΟ')";
 }
 
-void tst_Translator::translate() {
+void tst_Translator::translate()
+{
     QFETCH(QString, tsql);
     QFETCH(QString, sqlite);
     QCOMPARE(translateToSqlite(tsql), sqlite);
 }
 
-void tst_Translator::literals() {
+void tst_Translator::literals()
+{
     QCOMPARE(quoted("O'Brien"), QString("'O''Brien'"));
     QCOMPARE(quoted("'; DROP TABLE Users; --"), QString("'''; DROP TABLE Users; --'"));
     QCOMPARE(escapedText("a'b"), QString("a''b"));

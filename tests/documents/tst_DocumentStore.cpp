@@ -29,17 +29,20 @@ private:
     test::FixedClock m_clock{QDateTime(QDate(2026, 12, 11), QTime(16, 8, 36))};
 };
 
-void tst_DocumentStore::initTestCase() {
+void tst_DocumentStore::initTestCase()
+{
     QVERIFY2(m_fixture.ok(), qPrintable(m_fixture.error()));
 }
 
-QString tst_DocumentStore::documentWithoutDetails() {
+QString tst_DocumentStore::documentWithoutDetails()
+{
     const data::QueryResult r =
         m_fixture.escape().select("SELECT * FROM Moves WHERE qnrDocDetails IS NULL ORDER BY MvId");
     return r.rows.isEmpty() ? QString() : r.rows.row(0).id("MvId");
 }
 
-void tst_DocumentStore::saveAndReloadFilesList() {
+void tst_DocumentStore::saveAndReloadFilesList()
+{
     AttachedFiles files(m_fixture.escape(), m_clock);
     const QString mvId = "19031863733006";
     std::vector<FileLine> lines = {files.newLine("W:\\Orders\\PO-17.pdf", "Purchase order"),
@@ -51,8 +54,7 @@ void tst_DocumentStore::saveAndReloadFilesList() {
     std::vector<FileLine> loaded;
     QVERIFY(!files.load(mvId, loaded));
     QCOMPARE(loaded, lines);
-    const data::QueryResult stored =
-        m_fixture.escape().select("SELECT * FROM qnrFiles WHERE MoveId = '" + mvId + "'");
+    const data::QueryResult stored = m_fixture.escape().select("SELECT * FROM qnrFiles WHERE MoveId = '" + mvId + "'");
     QCOMPARE(stored.rows.row(0).text("FileType"), QString("Moves Documents"));
     QCOMPARE(stored.rows.row(0).text("Date"), QString("2026-12-11 16:08:36"));
     // Saving an empty list removes the document's files.
@@ -61,13 +63,14 @@ void tst_DocumentStore::saveAndReloadFilesList() {
     QVERIFY(loaded.empty());
 }
 
-void tst_DocumentStore::failedSaveKeepsTheOldRows() {
+void tst_DocumentStore::failedSaveKeepsTheOldRows()
+{
     AttachedFiles files(m_fixture.escape(), m_clock);
     const QString mvId = "19031863733107";
     QVERIFY(!files.saveMovesFiles(mvId, {files.newLine("/a/old.pdf", "old")}));
-    QVERIFY(!m_fixture.escape().execute(
-        "CREATE TRIGGER refuse BEFORE INSERT ON qnrFiles WHEN NEW.FilePath = '/a/bad.pdf' "
-        "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY(
+        !m_fixture.escape().execute("CREATE TRIGGER refuse BEFORE INSERT ON qnrFiles WHEN NEW.FilePath = '/a/bad.pdf' "
+                                    "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     const data::MaybeError error =
         files.saveMovesFiles(mvId, {files.newLine("/a/new.pdf", "new"), files.newLine("/a/bad.pdf", "bad")});
     QVERIFY(error);
@@ -78,12 +81,12 @@ void tst_DocumentStore::failedSaveKeepsTheOldRows() {
     QCOMPARE(loaded[0].path, QString("/a/old.pdf"));
 }
 
-void tst_DocumentStore::deleteFileRemovesOnlyThatRow() {
+void tst_DocumentStore::deleteFileRemovesOnlyThatRow()
+{
     AttachedFiles files(m_fixture.escape(), m_clock);
     const QString mvId = "19031863733208";
     // Two files added in the same second share their Id.
-    const std::vector<FileLine> lines = {files.newLine("/a/one.pdf", "one"),
-                                         files.newLine("/a/two.pdf", "two")};
+    const std::vector<FileLine> lines = {files.newLine("/a/one.pdf", "one"), files.newLine("/a/two.pdf", "two")};
     QCOMPARE(lines[0].id, lines[1].id);
     QVERIFY(!files.saveMovesFiles(mvId, lines));
     QVERIFY(!files.deleteLine(mvId, lines[1]));
@@ -95,7 +98,8 @@ void tst_DocumentStore::deleteFileRemovesOnlyThatRow() {
     QCOMPARE(count("SELECT * FROM qnrFiles WHERE MoveId = '" + mvId + "'"), 0);
 }
 
-void tst_DocumentStore::accountDocumentIsReplaced() {
+void tst_DocumentStore::accountDocumentIsReplaced()
+{
     AttachedFiles files(m_fixture.escape(), m_clock);
     const QString mvId = "19031863733309";
     QVERIFY(!files.saveMovesFiles(mvId, {files.newLine("/a/moves.pdf", "moves")}));
@@ -112,7 +116,8 @@ void tst_DocumentStore::accountDocumentIsReplaced() {
     QCOMPARE(count("SELECT * FROM qnrFiles WHERE MoveId = '" + mvId + "' AND FileTypeID = '2'"), 1);
 }
 
-void tst_DocumentStore::addingDetailsMarksTheDocument() {
+void tst_DocumentStore::addingDetailsMarksTheDocument()
+{
     m_clock.moment = QDateTime(QDate(2026, 12, 11), QTime(16, 8, 36));
     DocumentDetails details(m_fixture.escape(), m_clock);
     const QString mvId = documentWithoutDetails();
@@ -144,7 +149,8 @@ void tst_DocumentStore::addingDetailsMarksTheDocument() {
     QCOMPARE(count("SELECT * FROM qnrDocumentDetails WHERE MvId = " + other), 0);
 }
 
-void tst_DocumentStore::updateKeepsSupplierOrder() {
+void tst_DocumentStore::updateKeepsSupplierOrder()
+{
     DocumentDetails details(m_fixture.escape(), m_clock);
     const QString mvId = documentWithoutDetails();
     DetailsValues values;
@@ -162,7 +168,8 @@ void tst_DocumentStore::updateKeepsSupplierOrder() {
     QCOMPARE(count("SELECT * FROM qnrDocumentDetails WHERE MvId = " + mvId), 1);
 }
 
-void tst_DocumentStore::trackingAddress_data() {
+void tst_DocumentStore::trackingAddress_data()
+{
     QTest::addColumn<QString>("carrier");
     QTest::addColumn<QString>("address");
     QTest::newRow("newest recorded address") << "UPS (3)"
@@ -175,15 +182,15 @@ void tst_DocumentStore::trackingAddress_data() {
                                 << "https://parcelsapp.com/en/tracking/4132686924";
 }
 
-void tst_DocumentStore::trackingAddress() {
+void tst_DocumentStore::trackingAddress()
+{
     QFETCH(QString, carrier);
     QFETCH(QString, address);
     static bool recorded = false;
     if (!recorded) {
-        m_fixture.escape().append("qnrCarrierTrackingURL",
-                                  {{"fwTrackID", "202701010000000012"},
-                                   {"fwCarrierName", "UPS"},
-                                   {"fwCarrierTrackURL", "https://ups.example/new?nr="}});
+        m_fixture.escape().append("qnrCarrierTrackingURL", {{"fwTrackID", "202701010000000012"},
+                                                            {"fwCarrierName", "UPS"},
+                                                            {"fwCarrierTrackURL", "https://ups.example/new?nr="}});
         recorded = true;
     }
     DocumentDetails details(m_fixture.escape(), m_clock);

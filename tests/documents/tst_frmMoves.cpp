@@ -32,25 +32,26 @@ struct Session {
     std::unique_ptr<AppContext> context;
     std::unique_ptr<frmMoves> window;
 
-    Session() {
+    Session()
+    {
         fakes.clock.moment = QDateTime(test::DemoFixture::today(), QTime(16, 8, 36));
         drives.setDrive(QLatin1Char('W'), logFolder.path());
         context.reset(new AppContext{fakes.services(), fixture.connections(), log, state, drives});
         window = std::make_unique<frmMoves>(*context);
         window->show();
     }
-    template <typename T> T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
+    template <typename T> T* find(const char* name) const { return window->findChild<T*>(QString::fromLatin1(name)); }
     ReportListModel* list() const { return window->documentsList()->listModel(); }
-    void allDocuments(bool sales, bool delivery, bool purchase) {
+    void allDocuments(bool sales, bool delivery, bool purchase)
+    {
         find<QRadioButton>("optAll")->setChecked(true);
         find<QCheckBox>("chkSales")->setChecked(sales);
         find<QCheckBox>("chkDelivery")->setChecked(delivery);
         find<QCheckBox>("chkPurchase")->setChecked(purchase);
         find<QPushButton>("cmdGo")->click();
     }
-    int rowOf(const QString& code, bool withDetails) const {
+    int rowOf(const QString& code, bool withDetails) const
+    {
         for (int i = 0; i < list()->rowCount(); ++i) {
             const bool red = list()->rowAt(i).color.isValid();
             if (list()->text(i, 3) == code && red != withDetails)
@@ -83,7 +84,8 @@ private Q_SLOTS:
     void carrierTracking();
 };
 
-void tst_frmMoves::opensOnThisMonthsWarehouseDocuments() {
+void tst_frmMoves::opensOnThisMonthsWarehouseDocuments()
+{
     Session s;
     QVERIFY(s.fixture.ok());
     QCOMPARE(s.find<QDateEdit>("DTFrom")->date(), QDate(2026, 12, 1));
@@ -102,7 +104,8 @@ void tst_frmMoves::opensOnThisMonthsWarehouseDocuments() {
     QCOMPARE(s.window->documentsMenu()->defaultAction()->text(), QString("Print &CMR"));
 }
 
-void tst_frmMoves::listsTickedKinds() {
+void tst_frmMoves::listsTickedKinds()
+{
     Session s;
     s.allDocuments(true, false, false);
     QVERIFY(s.list()->rowCount() > 0);
@@ -123,7 +126,8 @@ void tst_frmMoves::listsTickedKinds() {
     QCOMPARE(s.window->documentsList()->selectedRow(), lastRed);
 }
 
-void tst_frmMoves::noKindTickedWarns() {
+void tst_frmMoves::noKindTickedWarns()
+{
     Session s;
     s.allDocuments(true, true, false);
     const int rows = s.list()->rowCount();
@@ -135,7 +139,8 @@ void tst_frmMoves::noKindTickedWarns() {
     QCOMPARE(s.list()->rowCount(), rows);
 }
 
-void tst_frmMoves::warehouseKindFromTheCombo() {
+void tst_frmMoves::warehouseKindFromTheCombo()
+{
     Session s;
     auto* combo = s.find<QComboBox>("cmbDocuments");
     combo->setCurrentIndex(0);
@@ -143,12 +148,13 @@ void tst_frmMoves::warehouseKindFromTheCombo() {
     QCOMPARE(s.find<QLabel>("lblDocCode")->text(), QString("WTR"));
     QCOMPARE(s.find<QLabel>("lblDocTitle")->text(), QString("Stock Transfer - "));
     s.find<QPushButton>("cmdThisYear")->click();
-    QVERIFY(s.window->lastStatement().startsWith(
-        "SELECT * FROM Moves WHERE ParastCod ='WTR' and MvDate >='2026-01-01'"));
+    QVERIFY(
+        s.window->lastStatement().startsWith("SELECT * FROM Moves WHERE ParastCod ='WTR' and MvDate >='2026-01-01'"));
     QVERIFY(s.list()->rowCount() > 0);
 }
 
-void tst_frmMoves::badWarehouseKindText() {
+void tst_frmMoves::badWarehouseKindText()
+{
     Session s;
     s.find<QComboBox>("cmbDocuments")->setEditText("abc");
     s.window->cmbDocuments_LostFocus();
@@ -157,19 +163,20 @@ void tst_frmMoves::badWarehouseKindText() {
     QVERIFY(s.logFolder.read("ErrorLog.txt").contains("cmbDocuments_LostFocus"));
 }
 
-void tst_frmMoves::clickSetsTheSelectedDocument() {
+void tst_frmMoves::clickSetsTheSelectedDocument()
+{
     Session s;
     s.allDocuments(true, false, false);
     s.window->lvEscMoves_Click(0);
     QCOMPARE(s.state.selectedDocument, s.list()->text(0, 0));
     QCOMPARE(s.window->currentCounterparty(), s.list()->text(0, 1));
     QCOMPARE(s.find<QLabel>("lblSelected")->text(), s.list()->text(0, 1) + " " + s.list()->text(0, 0));
-    QCOMPARE(
-        s.find<QLabel>("lblDetailsLine")->text(),
-        QStringList({s.list()->text(0, 2), "CINV", s.list()->text(0, 4), s.list()->text(0, 6)}).join(" - "));
+    QCOMPARE(s.find<QLabel>("lblDetailsLine")->text(),
+             QStringList({s.list()->text(0, 2), "CINV", s.list()->text(0, 4), s.list()->text(0, 6)}).join(" - "));
 }
 
-void tst_frmMoves::documentItems() {
+void tst_frmMoves::documentItems()
+{
     Session s;
     s.allDocuments(true, false, false);
     s.window->lvEscMoves_Click(0);
@@ -181,7 +188,8 @@ void tst_frmMoves::documentItems() {
     QCOMPARE(items->listModel()->text(0, 1), s.state.selectedDocument);
 }
 
-void tst_frmMoves::commandsBeforeAnyDocument() {
+void tst_frmMoves::commandsBeforeAnyDocument()
+{
     Session s;
     s.window->mnuShowDocument_Click();
     s.window->mnuDocumentDetails_Click();
@@ -197,7 +205,8 @@ void tst_frmMoves::commandsBeforeAnyDocument() {
     QVERIFY(!s.window->documentPathWindow());
 }
 
-void tst_frmMoves::detailsFilesRoundTrip() {
+void tst_frmMoves::detailsFilesRoundTrip()
+{
     Session s;
     s.allDocuments(true, false, false);
     const int row = s.rowOf("CINV", false);
@@ -220,17 +229,16 @@ void tst_frmMoves::detailsFilesRoundTrip() {
     }
     s.fakes.dialogs.clear();
     s.window->cmdSave_Click();
-    QCOMPARE(s.fakes.dialogs.messageTexts(), (QStringList{"Η Εγγραφή/ες Διαγραφικαν απο Βάση των αρχειων!",
-                                                          "Η Εγγραφή Καταχωρίθηκε Στην Βάση των αρχειων!",
-                                                          "Η Εγγραφή Καταχωρίθηκε Στην Βάση!"}));
+    QCOMPARE(s.fakes.dialogs.messageTexts(),
+             (QStringList{"Η Εγγραφή/ες Διαγραφικαν απο Βάση των αρχειων!",
+                          "Η Εγγραφή Καταχωρίθηκε Στην Βάση των αρχειων!", "Η Εγγραφή Καταχωρίθηκε Στην Βάση!"}));
     QCOMPARE(s.find<QPushButton>("cmdSave")->text(), QString("Update"));
     // The second press updates the same row.
     s.find<QLineEdit>("txtQNRQT")->setText("QC-121");
     s.fakes.dialogs.clear();
     s.window->cmdSave_Click();
     QCOMPARE(s.fakes.dialogs.messageTexts().last(), QString("Η Μεταβολή Καταχωρίθηκε Στην Βάση!"));
-    QCOMPARE(s.fixture.escape().select("SELECT * FROM qnrDocumentDetails WHERE MvId = " + mvId).rows.size(),
-             1);
+    QCOMPARE(s.fixture.escape().select("SELECT * FROM qnrDocumentDetails WHERE MvId = " + mvId).rows.size(), 1);
 
     // Reload in a new window: exactly what was saved.
     Session* same = &s;
@@ -257,7 +265,8 @@ void tst_frmMoves::detailsFilesRoundTrip() {
     QCOMPARE(files->text(1, 2), QString("doc W:\\Orders\\awb.png"));
 }
 
-void tst_frmMoves::selectingAnotherDocumentClearsTheDetails() {
+void tst_frmMoves::selectingAnotherDocumentClearsTheDetails()
+{
     Session s;
     s.allDocuments(true, false, false);
     const int with = s.rowOf("CINV", true);
@@ -273,7 +282,8 @@ void tst_frmMoves::selectingAnotherDocumentClearsTheDetails() {
     QVERIFY(s.find<QLabel>("lblMvId")->text().isEmpty());
 }
 
-void tst_frmMoves::cancelledFileDialogAddsNoLine() {
+void tst_frmMoves::cancelledFileDialogAddsNoLine()
+{
     Session s;
     s.allDocuments(true, false, false);
     s.window->lvEscMoves_Click(0);
@@ -297,7 +307,8 @@ void tst_frmMoves::cancelledFileDialogAddsNoLine() {
     QCOMPARE(s.find<ReportListView>("lvFilePath")->listModel()->rowCount(), 0);
 }
 
-void tst_frmMoves::openingAttachedFiles() {
+void tst_frmMoves::openingAttachedFiles()
+{
     Session s;
     QDir(s.logFolder.path()).mkpath("Orders");
     s.logFolder.write("Orders/awb.png", "png");
@@ -314,7 +325,8 @@ void tst_frmMoves::openingAttachedFiles() {
     QVERIFY(s.fakes.dialogs.messages.last().text.contains("Q:\\nowhere.pdf"));
 }
 
-void tst_frmMoves::trackShipment() {
+void tst_frmMoves::trackShipment()
+{
     Session s;
     s.allDocuments(true, false, false);
     s.window->lvEscMoves_Click(0);
@@ -330,7 +342,8 @@ void tst_frmMoves::trackShipment() {
     QCOMPARE(s.fakes.shell.opened.last(), QString("https://parcelsapp.com/en/tracking/771234"));
 }
 
-void tst_frmMoves::documentPathAndShowDocument() {
+void tst_frmMoves::documentPathAndShowDocument()
+{
     Session s;
     s.logFolder.write("inv.pdf", "%PDF");
     s.allDocuments(true, false, false);
@@ -352,13 +365,12 @@ void tst_frmMoves::documentPathAndShowDocument() {
     QCOMPARE(s.fakes.shell.opened, QStringList{s.logFolder.file("inv.pdf")});
     // Reopened, the window shows the recorded file.
     s.window->mnuSetDocumentPath_Click();
-    QCOMPARE(s.window->documentPathWindow()->findChild<QLineEdit*>("txtDocPath")->text(),
-             QString("W:\\inv.pdf"));
-    QCOMPARE(s.window->documentPathWindow()->findChild<QLabel*>("lblDescription")->text(),
-             QString("Invoice copy"));
+    QCOMPARE(s.window->documentPathWindow()->findChild<QLineEdit*>("txtDocPath")->text(), QString("W:\\inv.pdf"));
+    QCOMPARE(s.window->documentPathWindow()->findChild<QLabel*>("lblDescription")->text(), QString("Invoice copy"));
 }
 
-void tst_frmMoves::counterpartyLookups() {
+void tst_frmMoves::counterpartyLookups()
+{
     Session s;
     s.allDocuments(true, false, false);
     s.window->lvEscMoves_DblClick(0);
@@ -370,13 +382,12 @@ void tst_frmMoves::counterpartyLookups() {
     auto* addresses = s.find<ReportListView>("lvAddresses")->listModel();
     QVERIFY(addresses->rowCount() >= 1);
     QCOMPARE(addresses->headerData(2, Qt::Horizontal).toString(), QString("Full Address"));
-    QVERIFY(s.find<QLineEdit>("txtAddress")
-                ->text()
-                .startsWith(addresses->text(addresses->rowCount() - 1, 0) + "-"));
+    QVERIFY(s.find<QLineEdit>("txtAddress")->text().startsWith(addresses->text(addresses->rowCount() - 1, 0) + "-"));
     QVERIFY(s.find<QComboBox>("cmbCounterparty")->count() > 10);
 }
 
-void tst_frmMoves::carrierTracking() {
+void tst_frmMoves::carrierTracking()
+{
     Session s;
     frmForwarderTrack window(*s.context);
     auto* carrier = window.findChild<QComboBox*>("cmbCarrierName");
@@ -387,10 +398,8 @@ void tst_frmMoves::carrierTracking() {
     window.cmdSave_Click();
     QCOMPARE(s.fakes.dialogs.messageTexts(),
              (QStringList{"Η Εγγραφή Καταχωρίθηκε Στην Βάση!", "Η Εγγραφή Καταχωρίθηκε Στην Βάση!"}));
-    QCOMPARE(s.fixture.escape()
-                 .select("SELECT * FROM qnrCarrierTrackingURL WHERE fwCarrierName = 'Speedy'")
-                 .rows.size(),
-             2);
+    QCOMPARE(
+        s.fixture.escape().select("SELECT * FROM qnrCarrierTrackingURL WHERE fwCarrierName = 'Speedy'").rows.size(), 2);
     // The documents page tracks with it.
     s.allDocuments(true, false, false);
     s.window->lvEscMoves_Click(0);

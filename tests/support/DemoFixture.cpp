@@ -4,7 +4,8 @@
 
 namespace qnr::test {
 
-DemoFixture::DemoFixture(int documents, int stockItems) {
+DemoFixture::DemoFixture(int documents, int stockItems)
+{
     demo::DemoOptions options;
     options.today = today();
     options.documents = documents;

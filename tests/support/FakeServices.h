@@ -22,10 +22,8 @@ class FakeDialogs : public Dialogs {
 public:
     Answer message(const QString& text, const QString& caption, MessageIcon icon, MessageButtons buttons,
                    Answer defaultAnswer) override;
-    std::optional<QString> input(const QString& prompt, const QString& title,
-                                 const QString& defaultText) override;
-    std::optional<QString> openFile(const QString& title, const QString& filter,
-                                    const QString& startFolder) override;
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> openFile(const QString& title, const QString& filter, const QString& startFolder) override;
 
     void setNextAnswer(Answer answer) { m_answers.enqueue(answer); }
     void setNextInput(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
@@ -46,11 +44,13 @@ private:
 
 class FakeShell : public Shell {
 public:
-    bool open(const QString& fileOrAddress) override {
+    bool open(const QString& fileOrAddress) override
+    {
         opened << fileOrAddress;
         return result;
     }
-    bool openFolder(const QString& folder) override {
+    bool openFolder(const QString& folder) override
+    {
         folders << folder;
         return result;
     }
@@ -62,7 +62,9 @@ public:
 class FixedClock : public Clock {
 public:
     explicit FixedClock(QDateTime moment = QDateTime(QDate(2026, 12, 11), QTime(16, 8, 36)))
-        : moment(moment) {}
+        : moment(moment)
+    {
+    }
     QDateTime now() const override { return moment; }
     QDateTime moment;
 };
