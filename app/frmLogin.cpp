@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "Artwork.h"
 #include "CandyButton.h"
+#include "modLogError.h"
 #include "Settings.h"
 
 #include <QCheckBox>
@@ -171,7 +172,7 @@ void frmLogin::cButLogin_Click()
         return;
     case LoginResult::DatabaseError:
         // Without the users table nothing can go on: say why, then end.
-        m_dialogs.message(error.description, applicationTitle(), MessageIcon::Critical);
+        reportFailure(m_dialogs, error);
         close();
         if (m_endProgram)
             m_endProgram();

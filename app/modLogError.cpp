@@ -67,6 +67,11 @@ void ErrorLog::LogError(bool showMessage, const QString& errorNumber, const QStr
     }
 }
 
+void reportFailure(Dialogs& dialogs, const data::DbError& error)
+{
+    dialogs.message(error.description, applicationTitle(), MessageIcon::Critical);
+}
+
 QString loginUserName()
 {
     if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name)

@@ -32,6 +32,9 @@ private:
     QString m_computerName;
 };
 
+// A database failure a procedure does not retry: its text in a plain message box.
+void reportFailure(Dialogs& dialogs, const data::DbError& error);
+
 // The operating system's login name and the computer's host name, for the log.
 QString loginUserName();
 QString computerName();

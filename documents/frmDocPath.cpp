@@ -1,5 +1,7 @@
 #include "frmDocPath.h"
 
+#include "MovesQueries.h"
+
 #include <AppInfo.h>
 
 #include <QApplication>
@@ -51,7 +53,7 @@ void frmDocPath::lookUp()
 {
     std::optional<FileLine> document;
     if (auto error = m_files.loadAccountDocument(m_document, document)) {
-        m_context.services.dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
+        reportFailure(m_context.services.dialogs, *error);
         return;
     }
     if (!document)
@@ -79,14 +81,13 @@ void frmDocPath::cmdSave_Click()
 {
     Dialogs& dialogs = m_context.services.dialogs;
     if (m_document.isEmpty()) {
-        dialogs.message(QStringLiteral("Select a document in the list first."), applicationTitle(),
-                        MessageIcon::Information);
+        dialogs.message(MovesMessages::noDocument, applicationTitle(), MessageIcon::Information);
         return;
     }
     const FileLine document{QString(), FileFamily::accountCode, m_description->text(), m_fileName->text(),
                             m_path->text()};
     if (auto error = m_files.saveAccountDocument(m_document, document)) {
-        dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
+        reportFailure(dialogs, *error);
         return;
     }
     dialogs.message(FileMessages::deleted, FileMessages::deletedTitle, MessageIcon::Information);

@@ -47,7 +47,7 @@ frmForwarderTrack::frmForwarderTrack(AppContext& context, QWidget* parent)
 
     const data::QueryResult types = m_context.connections.escape.select(sendTypesStatement());
     if (!types.ok()) {
-        m_context.services.dialogs.message(types.error->description, applicationTitle(), MessageIcon::Critical);
+        reportFailure(m_context.services.dialogs, *types.error);
         return;
     }
     for (const data::Row row : types.rows)
@@ -61,7 +61,7 @@ void frmForwarderTrack::cmdSave_Click()
                                                   {QStringLiteral("fwCarrierName"), m_carrier->currentText()},
                                                   {QStringLiteral("fwCarrierTrackURL"), m_address->text()}});
     if (error) {
-        m_context.services.dialogs.message(error->description, applicationTitle(), MessageIcon::Critical);
+        reportFailure(m_context.services.dialogs, *error);
         return;
     }
     m_context.services.dialogs.message(TrackingMessages::added, TrackingMessages::addedTitle, MessageIcon::Information);

@@ -290,7 +290,7 @@ QWidget* frmMoves::buildDetailsPage()
     connect(fileButtonList[1], &QPushButton::clicked, this, &frmMoves::cmdClearList_Click);
     connect(fileButtonList[2], &QPushButton::clicked, this, &frmMoves::cmdDeleteFile_Click);
     connect(fileButtonList[3], &QPushButton::clicked, this, &frmMoves::cmdDeleteOldFiles_Click);
-    connect(fileButtonList[4], &QPushButton::clicked, this, [this] { saveFilesList(); });
+    connect(fileButtonList[4], &QPushButton::clicked, this, &frmMoves::cmdSaveFiles_Click);
     auto* filesLayout = new QVBoxLayout(filesFrame);
     filesLayout->addWidget(m_filesList);
     filesLayout->addLayout(fileButtons);
@@ -372,7 +372,7 @@ void frmMoves::showEvent(QShowEvent* event)
 
 void frmMoves::report(const data::DbError& error)
 {
-    m_dialogs.message(error.description, applicationTitle(), MessageIcon::Critical);
+    reportFailure(m_dialogs, error);
 }
 
 bool frmMoves::documentChosen()
@@ -611,9 +611,15 @@ void frmMoves::mnuShowDocument_Click()
                           MessageIcon::Information);
         return;
     }
-    const auto path = m_context.drives.existing(document->path);
+    openStoredPath(document->path);
+}
+
+void frmMoves::openStoredPath(const QString& stored)
+{
+    // Paths stored from Windows workstations reach the disk through the mapped drives.
+    const auto path = m_context.drives.existing(stored);
     if (!path) {
-        m_dialogs.message(FileMessages::notFound.arg(document->path), applicationTitle(), MessageIcon::Exclamation);
+        m_dialogs.message(FileMessages::notFound.arg(stored), applicationTitle(), MessageIcon::Exclamation);
         return;
     }
     m_context.services.shell.open(*path);
@@ -894,12 +900,7 @@ void frmMoves::lvFilePath_DblClick(int row)
     lvFilePath_Click(row);
     if (m_clickedFilePath.trimmed().isEmpty())
         return;
-    const auto path = m_context.drives.existing(m_clickedFilePath);
-    if (!path) {
-        m_dialogs.message(FileMessages::notFound.arg(m_clickedFilePath), applicationTitle(), MessageIcon::Exclamation);
-        return;
-    }
-    m_context.services.shell.open(*path);
+    openStoredPath(m_clickedFilePath);
 }
 
 bool frmMoves::eventFilter(QObject* watched, QEvent* event)

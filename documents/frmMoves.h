@@ -101,6 +101,7 @@ private:
     DetailsValues pageValues() const;
     void lookupCounterparty(bool dashed);
     bool saveFilesList();
+    void openStoredPath(const QString& stored);
 
     AppContext& m_context;
     Dialogs& m_dialogs;
